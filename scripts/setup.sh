@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and test,
+# skipping whatever is already there. Uses sudo when not run as root.
+set -euo pipefail
+
+PACKAGES=(
+  g++ cmake make pkg-config
+  liballegro4-dev
+  libgtest-dev libbenchmark-dev
+  xvfb xdotool imagemagick x11-utils
+)
+
+missing=()
+for p in "${PACKAGES[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+if ! $SUDO apt-get install -y --no-install-recommends "${missing[@]}"; then
+  # A fresh machine may have no package lists yet.
+  $SUDO apt-get update
+  $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

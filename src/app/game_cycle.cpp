@@ -1,0 +1,27 @@
+#include "app/game_cycle.h"
+
+#include "app/high_score.h"
+#include "app/platform.h"
+#include "app/title.h"
+#include "game/game_loop.h"
+#include "game/game_state.h"
+
+bool title_and_game() {
+  if (run_title() == TITLE_QUIT) return false;
+  platform.rest(10);
+  platform.clear_keybuf();
+  game.score = 0;
+  load_high_score(&game.hi_score);
+  play_game();
+  if (game.score > game.hi_score) {
+    game.hi_score = game.score;
+    save_high_score(game.hi_score);
+  }
+  // Closing the window during a game ends the program once the score is safe.
+  return !platform.close_requested();
+}
+
+void run_game_cycle() {
+  while (title_and_game()) {
+  }
+}

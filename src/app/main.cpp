@@ -1,0 +1,38 @@
+// Gobbler: start-up, then title screens and games until the player quits.
+#include <allegro.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/display.h"
+#include "app/game_cycle.h"
+#include "app/pacing.h"
+#include "render/assets.h"
+#include "render/draw_frame.h"
+
+int main() {
+  allegro_init();
+  install_timer();
+  start_ticks();
+  install_keyboard();
+  // The game plays silently when there is no sound device.
+  install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
+
+  if (!open_window()) {
+    fprintf(stderr, "gobbler: cannot open a 640x480 window with 16-bit colour: %s\n", allegro_error);
+    return 1;
+  }
+  std::string error;
+  if (!load_assets(&error)) {
+    allegro_exit();
+    fprintf(stderr, "%s\n", error.c_str());
+    return 1;
+  }
+  back_buffer = create_bitmap(640, 480);
+  clear_to_color(back_buffer, makecol(0, 0, 0));
+
+  run_game_cycle();
+  return 0;
+}
+END_OF_MAIN()

@@ -1,0 +1,94 @@
+#include "app/title.h"
+
+#include <allegro.h>
+
+#include "app/platform.h"
+#include "game/game_state.h"
+#include "render/assets.h"
+#include "render/draw_frame.h"
+
+const int PARADE_Y = 352;
+const int PARADE_PLAYER_X = 128;
+const int PARADE_GHOST_GAP = 32;
+const int PARADE_WRAP = 640;  // past this a sprite starts again at x 0
+
+struct ParadeRow {
+  bool moves_left;
+  int offset;  // from the parade's y
+};
+
+// Drawn in this order; every row shows the same positions, left rows mirrored.
+static const ParadeRow PARADE_ROWS[] = {
+    {true, -346}, {true, -282},  {true, -218},  {true, -160}, {true, -96},  {true, -32}, {true, 32},
+    {false, -320}, {false, -256}, {false, -192}, {false, -128}, {false, -64}, {false, 64}, {false, 0},
+};
+static const int PARADE_ROW_COUNT = sizeof(PARADE_ROWS) / sizeof(PARADE_ROWS[0]);
+
+void start_parade() {
+  game.player_x = PARADE_PLAYER_X;
+  game.player_y = PARADE_Y;
+  game.player_dir = DIR_LEFT;
+  for (int k = 0; k < GHOSTS; ++k) {
+    game.ghost_x[k] = PARADE_GHOST_GAP * k;
+    game.ghost_y[k] = PARADE_Y;
+    game.ghost_dir[k] = DIR_RIGHT;
+    game.ghost_mode[k] = GHOST_NORMAL;
+  }
+}
+
+static void draw_parade(BITMAP *b) {
+  int frame = player_frame(game.player_x);
+  for (int i = 0; i < PARADE_ROW_COUNT; ++i) {
+    const ParadeRow &row = PARADE_ROWS[i];
+    int y = game.player_y + row.offset;
+    bool last = i == PARADE_ROW_COUNT - 1;
+    for (int k = 0; k < GHOSTS; ++k) {
+      if (row.moves_left)
+        draw_sprite(b, assets.ghost[k][DIR_LEFT], 640 - game.ghost_x[k], y);
+      else
+        draw_sprite(b, assets.ghost[k][DIR_RIGHT], game.ghost_x[k], y);
+      // The last row moves the ghosts on, right after each is drawn.
+      if (last && ++game.ghost_x[k] > PARADE_WRAP) game.ghost_x[k] = 0;
+    }
+    if (row.moves_left)
+      rotate_sprite_v_flip(b, assets.player[frame], 640 - game.player_x, y, itofix(192));
+    else
+      rotate_sprite(b, assets.player[frame], game.player_x, y, itofix(64));
+  }
+}
+
+bool parade_frame(bool *quit) {
+  platform.present(back_buffer);
+  rectfill(back_buffer, 0, 0, 640, 480, makecol(0, 0, 0));
+  if (key[KEY_ESC] || platform.close_requested()) {
+    *quit = true;
+    return true;
+  }
+  if (key[KEY_F1]) {
+    // F1 is not the key that starts a game.
+    platform.clear_keybuf();
+    platform.toggle_display();
+  }
+  if (platform.keypressed()) return true;
+  blit(assets.title, back_buffer, 0, 0, 0, 0, back_buffer->w, back_buffer->h);
+  draw_parade(back_buffer);
+  if (++game.player_x > PARADE_WRAP) game.player_x = 0;
+  return false;
+}
+
+TitleResult run_title() {
+  platform.clear_keybuf();
+  platform.rest(10);
+  platform.clear_keybuf();
+  blit(assets.title, back_buffer, 0, 0, 0, 0, back_buffer->w, back_buffer->h);
+  start_parade();
+  bool quit = false;
+  for (;;) {
+    int t = platform.ticks();
+    if (parade_frame(&quit)) break;
+    platform.wait_tick(t);
+  }
+  // Escape still held when the parade ends also quits.
+  if (quit || key[KEY_ESC]) return TITLE_QUIT;
+  return TITLE_START_GAME;
+}

@@ -1,0 +1,99 @@
+#include "game/game_loop.h"
+
+#include <allegro.h>
+
+#include "app/platform.h"
+#include "game/game_state.h"
+#include "game/ghosts.h"
+#include "game/pickups.h"
+#include "game/player.h"
+#include "render/assets.h"
+#include "render/draw_frame.h"
+
+const int START_PAUSE_MS = 3000;
+const int DEATH_PAUSE_MS = 2000;
+const int LEVEL_PAUSE_MS = 2000;
+const int GAME_OVER_PAUSE_MS = 2000;
+
+void show_game_over() {
+  BITMAP *s = platform.display();
+  int bg = makecol(255, 255, 255);
+  textprintf_centre_ex(s, font, 256, 160, 2, bg, "           ");
+  textprintf_centre_ex(s, font, 256, 168, 2, bg, " GAME OVER ");
+  textprintf_centre_ex(s, font, 256, 176, 2, bg, "           ");
+  platform.vsync();
+  platform.rest(GAME_OVER_PAUSE_MS);
+}
+
+void start_game() {
+  game.lives = START_LIVES;
+  game.level = 0;
+  reset_actors();
+  reset_maze();
+  draw_frame();
+  platform.present(back_buffer);
+  platform.play(assets.intro);
+  platform.rest(START_PAUSE_MS);
+}
+
+static bool player_caught() {
+  int tile_x = game.player_x / CELL;
+  int tile_y = game.player_y / CELL;
+  for (int k = 0; k < GHOSTS; ++k)
+    if (game.ghost_mode[k] == GHOST_NORMAL && game.ghost_x[k] / CELL == tile_x && game.ghost_y[k] / CELL == tile_y)
+      return true;
+  return false;
+}
+
+FrameResult game_frame() {
+  // Show the last picture, compose this frame's: the rules below read it.
+  platform.present(back_buffer);
+  rectfill(back_buffer, 0, 0, 640, 480, makecol(0, 0, 0));
+  draw_frame();
+
+  steer_player();
+  move_player();
+
+  if (key[KEY_F1]) platform.toggle_display();
+
+  eat_dots_and_pills();
+  update_fruit();
+  if (game.fright_active == -1) run_fright();
+
+  if (key[KEY_ESC] || platform.close_requested()) {
+    show_game_over();
+    return FRAME_GAME_ENDED;
+  }
+
+  if (player_caught()) {
+    platform.play(assets.dies);
+    platform.rest(DEATH_PAUSE_MS);
+    reset_actors();
+    game.lives -= 1;
+    if (game.lives == 0) {
+      // The box shows once for the lost game and once more as the game ends.
+      show_game_over();
+      show_game_over();
+      return FRAME_GAME_ENDED;
+    }
+  }
+
+  if (count_pickups() == 0) {
+    platform.rest(LEVEL_PAUSE_MS);
+    reset_actors();
+    if (game.level < MAX_LEVEL) game.level += 1;
+    reset_maze();
+  }
+
+  move_ghosts();
+  return FRAME_GO_ON;
+}
+
+void play_game() {
+  start_game();
+  for (;;) {
+    int t = platform.ticks();
+    if (game_frame() == FRAME_GAME_ENDED) return;
+    platform.wait_tick(t);
+  }
+}

@@ -1,0 +1,14 @@
+// One game, from the start jingle to the game-over box.
+#pragma once
+
+enum FrameResult { FRAME_GO_ON, FRAME_GAME_ENDED };
+
+// Lives, level, actors and a fresh maze; shows the first picture over the
+// start jingle.
+void start_game();
+// One frame of a game, everything between two tick waits.
+FrameResult game_frame();
+// start_game, then paced frames until the game ends.
+void play_game();
+// The " GAME OVER " box, drawn straight on the display, and a pause.
+void show_game_over();

@@ -1,8 +1,9 @@
 # Thin wrapper around CMake: `make run` plays, `make test` runs every test.
 BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup build run test clean
+.PHONY: all setup build run test test-sanitize assets clean
 
 all: build
 
@@ -21,5 +22,20 @@ run: build
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
+# any report fails the run.
+$(SANITIZE_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DGOBBLER_SANITIZE=ON
+
+test-sanitize: setup $(SANITIZE_BUILD)/CMakeCache.txt
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+# Redraws every picture and resynthesises every sound in data/.
+assets: build
+	$(BUILD)/gen_assets data
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

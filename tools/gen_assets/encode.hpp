@@ -1,0 +1,15 @@
+// Byte-exact writers for the two file formats the game loads.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "image.hpp"
+
+constexpr int SAMPLE_RATE = 22050;
+
+// Uncompressed 24-bit BMP with a BITMAPINFOHEADER, bottom-up rows padded to 4 bytes.
+std::vector<std::uint8_t> encode_bmp(const Image& img);
+
+// PCM WAV, mono, 16-bit signed, SAMPLE_RATE Hz.
+std::vector<std::uint8_t> encode_wav(const std::vector<std::int16_t>& samples);

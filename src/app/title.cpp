@@ -51,9 +51,9 @@ static void draw_parade(BITMAP *b) {
       if (last && ++game.ghost_x[k] > PARADE_WRAP) game.ghost_x[k] = 0;
     }
     if (row.moves_left)
-      rotate_sprite_v_flip(b, assets.player[frame], 640 - game.player_x, y, itofix(192));
+      draw_player(b, frame, DIR_LEFT, 640 - game.player_x, y);
     else
-      rotate_sprite(b, assets.player[frame], game.player_x, y, itofix(64));
+      draw_player(b, frame, DIR_RIGHT, game.player_x, y);
   }
 }
 

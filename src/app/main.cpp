@@ -12,7 +12,10 @@
 #include "render/draw_frame.h"
 
 int main() {
-  allegro_init();
+  if (allegro_init() != 0) {
+    fprintf(stderr, "gobbler: cannot start the game library (no display? is DISPLAY set?): %s\n", allegro_error);
+    return 1;
+  }
   install_timer();
   start_ticks();
   install_keyboard();

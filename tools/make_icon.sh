@@ -1,0 +1,26 @@
+#!/bin/sh
+# tools/make_icon.sh [data-directory]
+#
+# Makes the desktop icons desktop/icons/gobbler-{32,64,128}.png from the
+# player picture data/gobu3.bmp: turned to face right, magenta made
+# transparent, enlarged by whole factors with every pixel repeated so the
+# picture stays sharp. Needs ImageMagick; the icons are kept in the
+# repository, so building and installing the game does not.
+set -eu
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+data=${1:-$here/data}
+out=$here/desktop/icons
+picture=$data/gobu3.bmp
+
+command -v convert >/dev/null || { echo "make_icon.sh: ImageMagick's convert is needed" >&2; exit 1; }
+[ -f "$picture" ] || { echo "make_icon.sh: no $picture" >&2; exit 1; }
+mkdir -p "$out"
+
+for scale in 1 2 4; do
+  size=$((32 * scale))
+  # No time stamps in the files, so the same picture gives the same bytes.
+  convert "$picture" -alpha set -transparent '#ff00ff' -rotate 90 -sample "$((100 * scale))%" \
+    -strip -define png:exclude-chunks=date,time "PNG32:$out/gobbler-$size.png"
+  echo "$out/gobbler-$size.png"
+done

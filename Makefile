@@ -39,3 +39,19 @@ assets: build
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)
+
+# Installing for the desktop (see README.md): PREFIX, and DESTDIR for staging.
+PREFIX ?= /usr/local
+
+.PHONY: install uninstall screenshots
+
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(patsubst ~/%,$(HOME)/%,$(PREFIX))"
+
+uninstall:
+	DESTDIR="$(DESTDIR)" cmake -DMANIFEST="$(abspath $(BUILD))/install_manifest.txt" -P cmake/uninstall.cmake
+
+# The pictures in docs/, drawn by the game's own renderer without a display.
+screenshots: setup $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target screenshots
+	$(BUILD)/tools/screenshots/screenshots docs

@@ -4,12 +4,16 @@
 #include <cstdio>
 #include <cstring>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 const char *const HIGH_SCORE_FILE = "gobbler.hi";
 static const char *const HIGH_SCORE_TEMP = "gobbler.hi.new";
 
 void load_high_score(int32_t *hi) {
+  // Only a plain file: opening a pipe of that name would wait forever.
+  struct stat st;
+  if (stat(HIGH_SCORE_FILE, &st) != 0 || !S_ISREG(st.st_mode)) return;
   FILE *f = fopen(HIGH_SCORE_FILE, "rb");
   if (!f) return;
   unsigned char b[4];

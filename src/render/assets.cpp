@@ -2,6 +2,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <set>
+
+#include <sys/stat.h>
+
+#include "render/bmp_check.h"
+#include "render/wav_check.h"
 
 AssetSet assets;
 
@@ -29,8 +35,19 @@ const char *const FRUIT_FILES[12] = {"fruit1.bmp", "fruit2.bmp", "fruit3.bmp", "
                                      "fruit6.bmp", "fruit6.bmp", "fruit7.bmp", "fruit7.bmp"};
 const char *const LAST_FRUIT_FILE = "fruit8.bmp";
 
+std::string cannot_load(const char *name, const std::string &why) {
+  return std::string("gobbler: cannot load \"") + name + "\": " + why;
+}
+
 bool readable(const char *name, std::string *error) {
-  FILE *f = fopen(name, "rb");
+  struct stat st;
+  bool found = stat(name, &st) == 0;
+  // Opening a pipe or a device could block or never end.
+  if (found && !S_ISREG(st.st_mode)) {
+    *error = cannot_load(name, S_ISDIR(st.st_mode) ? "it is a directory, not a file" : "it is not a regular file");
+    return false;
+  }
+  FILE *f = found ? fopen(name, "rb") : nullptr;
   if (!f) {
     *error = std::string("gobbler: cannot read \"") + name +
              "\": the file is missing or unreadable (game files are looked up in the working directory)";
@@ -42,9 +59,15 @@ bool readable(const char *name, std::string *error) {
 
 bool load_wav(const char *name, SAMPLE **slot, std::string *error) {
   if (!readable(name, error)) return false;
+  // The library's loader believes whatever the headers say.
+  std::string why;
+  if (!check_wav_file(name, &why)) {
+    *error = cannot_load(name, why);
+    return false;
+  }
   *slot = load_sample(name);
   if (!*slot) {
-    *error = std::string("gobbler: cannot load \"") + name + "\": not a WAV sound the game can play";
+    *error = cannot_load(name, "not a WAV sound the game can play");
     return false;
   }
   return true;
@@ -52,10 +75,15 @@ bool load_wav(const char *name, SAMPLE **slot, std::string *error) {
 
 bool load_bmp(const char *name, const SizeRule &rule, BITMAP **slot, std::string *error) {
   if (!readable(name, error)) return false;
+  std::string why;
+  if (!check_bmp_file(name, &why)) {
+    *error = cannot_load(name, why);
+    return false;
+  }
   PALETTE scratch;
   BITMAP *bmp = load_bitmap(name, scratch);
   if (!bmp) {
-    *error = std::string("gobbler: cannot load \"") + name + "\": not a BMP picture the game can read";
+    *error = cannot_load(name, "not a BMP picture the game can read");
     return false;
   }
   bool fits = rule.w == 0 || (rule.at_most ? bmp->w <= rule.w && bmp->h <= rule.h
@@ -70,6 +98,18 @@ bool load_bmp(const char *name, const SizeRule &rule, BITMAP **slot, std::string
   }
   *slot = bmp;
   return true;
+}
+
+// Frees what a failed load got so far; slots that share a picture free it once.
+void free_partial(AssetSet *a) {
+  for (SAMPLE *s : {a->eating, a->dies, a->fruit_or_pill, a->intro, a->eat_ghost})
+    if (s) destroy_sample(s);
+  std::set<BITMAP *> pictures = {a->title, a->straight_wall, a->wall_corner, a->frightened, a->frightened_flash};
+  pictures.insert(a->player, a->player + PLAYER_FRAMES);
+  for (auto &row : a->ghost) pictures.insert(row, row + 4);
+  pictures.insert(a->fruit, a->fruit + LEVELS);
+  for (BITMAP *b : pictures)
+    if (b) destroy_bitmap(b);
 }
 
 }  // namespace
@@ -103,6 +143,9 @@ bool load_assets(std::string *error) {
   }
   if (ok) ok = load_bmp(LAST_FRUIT_FILE, ANY_SIZE, &a.fruit[12], error);
   for (int level = 13; ok && level < LEVELS; ++level) a.fruit[level] = a.fruit[12];
-  if (ok) assets = a;
+  if (ok)
+    assets = a;
+  else
+    free_partial(&a);
   return ok;
 }

@@ -3,7 +3,7 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup build run test test-sanitize assets clean
+.PHONY: all setup build run test test-sanitize assets bench cpu-use clean
 
 all: build
 
@@ -36,6 +36,15 @@ test-sanitize: setup $(SANITIZE_BUILD)/CMakeCache.txt
 # Redraws every picture and resynthesises every sound in data/.
 assets: build
 	$(BUILD)/gen_assets data
+
+# Frame time against the floor of clearing and copying one full picture.
+bench: build
+	$(BUILD)/bench/frame_bench
+
+# CPU use of the running game beside a bare paced loop, and the pace as a
+# viewer sees it, on a private X server.
+cpu-use: build
+	tools/cpu_use.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -7,7 +7,7 @@ PACKAGES=(
   g++ cmake make pkg-config
   liballegro4-dev
   libgtest-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils libx11-dev
+  xvfb xdotool imagemagick x11-utils libx11-dev python3
 )
 
 missing=()

@@ -2,14 +2,10 @@
 
 #include "game/game_state.h"
 #include "render/assets.h"
+#include "render/maze_cache.h"
 
 BITMAP *back_buffer = nullptr;
 int blink_counter = 0;
-
-// Pills hide for 32 frames, then show for 32; the reset comes at the first
-// pill drawn in the 65th frame.
-const int PILL_SHOW_AFTER = 32;
-const int PILL_CYCLE_END = 64;
 
 const int LIVES_Y = 448;
 const int LEVEL_FRUIT_X = 480;
@@ -32,51 +28,11 @@ void draw_player(BITMAP *target, int frame, int dir, int x, int y) {
       rotate_sprite(target, picture, x, y, itofix(128));
       break;
     default:
-      rotate_sprite_v_flip(target, picture, x, y, itofix(192));
+      // Flipped top to bottom, then a quarter turn clockwise: the mirror
+      // image of the right-facing picture. Older Allegro 4 releases added
+      // the half turn inside rotate_sprite_v_flip; 4.4 leaves it to us.
+      rotate_sprite_v_flip(target, picture, x, y, itofix(192) + itofix(128));
       break;
-  }
-}
-
-static void draw_maze(BITMAP *b) {
-  for (int r = 0; r < MAZE_ROWS; ++r) {
-    for (int c = 0; c < MAZE_COLS; ++c) {
-      int x = c * CELL;
-      int y = r * CELL;
-      switch (game.maze[r][c]) {
-        case TILE_BLOCK:
-          rectfill(b, x, y, x + 15, y + 15, WALL_COLOUR);
-          break;
-        case TILE_DOT:
-          rectfill(b, x, y, x + 3, y + 3, DOT_COLOUR);
-          break;
-        case TILE_PILL:
-          if (blink_counter > PILL_SHOW_AFTER) {
-            rectfill(b, x - 4, y - 4, x + 4, y + 4, DOT_COLOUR);
-            if (blink_counter > PILL_CYCLE_END) blink_counter = 0;
-          }
-          break;
-        case TILE_BAR_RIGHT_END:
-          draw_sprite(b, assets.straight_wall, x, y);
-          break;
-        case TILE_BAR_LEFT_END:
-          rotate_sprite(b, assets.straight_wall, x, y, itofix(128));
-          break;
-        case TILE_CORNER_TL:
-          draw_sprite(b, assets.wall_corner, x, y);
-          break;
-        case TILE_CORNER_TR:
-          rotate_sprite(b, assets.wall_corner, x, y, itofix(64));
-          break;
-        case TILE_CORNER_BR:
-          rotate_sprite(b, assets.wall_corner, x, y, itofix(128));
-          break;
-        case TILE_CORNER_BL:
-          rotate_sprite(b, assets.wall_corner, x, y, itofix(192));
-          break;
-        default:
-          break;
-      }
-    }
   }
 }
 
@@ -138,6 +94,9 @@ static void draw_level_fruit(BITMAP *b) {
 void draw_frame() {
   BITMAP *b = back_buffer;
   ++blink_counter;
+  // The maze comes from the wall cache, which assumes the back buffer is all
+  // black here: the game loop clears it right before, and start_game draws
+  // on the buffer the title parade left cleared.
   draw_maze(b);
   if (game.fruit_state == FRUIT_SHOWN) draw_sprite(b, assets.fruit[game.level], FRUIT_X, FRUIT_Y);
 

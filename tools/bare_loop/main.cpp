@@ -1,0 +1,31 @@
+// The least a paced Allegro program does: the game's start-up without the
+// assets, then a blank 640x480 16-bit picture copied to the window every
+// tick, waiting for the next tick as the game does. tools/cpu_use.sh sets
+// the game's processor use beside this program's. Runs until killed.
+#include <allegro.h>
+
+#include <cstdio>
+
+#include "app/pacing.h"
+
+int main() {
+  allegro_init();
+  install_timer();
+  start_ticks();
+  install_keyboard();
+  install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
+  set_color_depth(16);
+  if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 640, 480, 0, 0) != 0) {
+    fprintf(stderr, "bare_loop: cannot open a 640x480 window with 16-bit colour: %s\n", allegro_error);
+    return 1;
+  }
+  set_window_title("bare loop");
+  BITMAP *back = create_bitmap(640, 480);
+  clear_to_color(back, makecol(0, 0, 0));
+  for (;;) {
+    int t = tick_counter;
+    blit(back, screen, 0, 0, 0, 0, back->w, back->h);
+    wait_for_tick_after(t);
+  }
+}
+END_OF_MAIN()

@@ -1,29 +1,17 @@
 #include "render/bmp_check.h"
 
-#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 
 #include <sys/stat.h>
+
+#include "render/file_check.h"
 
 namespace {
 
 const uint32_t FILE_HEADER = 14;
 const uint32_t WINDOWS_INFO = 40;
 const uint32_t OS2_INFO = 12;  // 16-bit width and height, no compression
-
-uint32_t le16(const unsigned char *p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
-uint32_t le32(const unsigned char *p) { return le16(p) | le16(p + 2) << 16; }
-
-__attribute__((format(printf, 2, 3))) bool fail(std::string *why, const char *format, ...) {
-  char text[160];
-  va_list args;
-  va_start(args, format);
-  vsnprintf(text, sizeof text, format, args);
-  va_end(args);
-  *why = text;
-  return false;
-}
 
 }  // namespace
 

@@ -1,11 +1,12 @@
 #include "render/wav_check.h"
 
-#include <cstdarg>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
 #include <sys/stat.h>
+
+#include "render/file_check.h"
 
 namespace {
 
@@ -13,19 +14,6 @@ const long long RIFF_HEADER = 12;  // "RIFF", length, "WAVE"
 const long long CHUNK_HEADER = 8;  // name, length
 const uint32_t FMT_LENGTH = 16;    // the PCM fields the loader reads
 const uint32_t PCM = 1;
-
-uint32_t le16(const unsigned char *p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
-uint32_t le32(const unsigned char *p) { return le16(p) | le16(p + 2) << 16; }
-
-__attribute__((format(printf, 2, 3))) bool fail(std::string *why, const char *format, ...) {
-  char text[160];
-  va_list args;
-  va_start(args, format);
-  vsnprintf(text, sizeof text, format, args);
-  va_end(args);
-  *why = text;
-  return false;
-}
 
 // A chunk name fit for a one-line message.
 std::string printable(const unsigned char *name) {

@@ -1,491 +1,239 @@
-# Shared machinery of the end-to-end scenarios: a private X server, the game
-# started in a fresh copy of the data files, keys pressed as a person would,
-# screenshots and pixel checks.  Sourced by the scenario scripts, which call
-#   e2e_begin <time-limit-seconds> <gobbler-binary> <data-dir>
-# first.  Everything started here is stopped and every temporary file removed
-# when the script ends, whether it passes, fails or runs out of time.
-
+# The end-to-end scenarios' machinery: a private X server, the game in a copy
+# of the data files, key presses, screenshots and pixel checks. A scenario
+# calls `e2e_begin <time-limit> <gobbler> <data-dir>` first.
 set -u
-
 E2E_SCENARIO=$(basename "$0" .sh)
 E2E_DIR=$(cd "$(dirname "$0")" && pwd)
-E2E_XVFB_PID=""
-E2E_WORK=""
-E2E_RUNS=0          # games started so far
-WIN=""              # the window of the current run's game
-SHOT_W=640
-SHOT_H=480
+XVFB_PID="" GAME_PID="" WORK="" RUNS=0 WIN=""
 
-# The level layout as the player sees it: one string per row of 16-pixel
-# cells, 0 empty, 1 wall block, 2 dot, 3 power pill, 4-9 wall pieces.
+# The level layout as the player sees it, two rows a line, a digit per
+# 16-pixel cell: 0 empty, 1 wall block, 2 dot, 3 power pill, 4-9 wall pieces.
 MAZE_ROWS=(
-  "61111111111111111111111111111117"
-  "10000000000000000000000000000001"
-  "10322222222222222222222222222231"
-  "10261111117026111170261111117021"
-  "10210000001021000010210000001021"
-  "10210000001021000010210000001021"
-  "10291111118029111180291111118021"
-  "10200000000020000000200000000021"
-  "10222222222220000000222222222221"
-  "91402611700611400511700611702518"
-  "00002100100100000000100100102000"
-  "00002100100100000000100100102000"
-  "51702100100911111111800100102614"
-  "00102100100000000000000100102100"
-  "00102100100000000000000100102100"
-  "00102911800511111111400911802100"
-  "00102000000000000000000000002100"
-  "00102222222222222222222222222100"
-  "61802511114025111140251111402917"
-  "10002000000020000000200000002001"
-  "10222222222222222222222222222221"
-  "10261111117026111170261111117021"
-  "10210000001021000010210000001021"
-  "10210000001021000010210000001021"
-  "10291111118029111180291111118021"
-  "10200000000020000000200000000021"
-  "10322222222222222222222222222231"
-  "91111111111111111111111111111118"
+  61111111111111111111111111111117 10000000000000000000000000000001
+  10322222222222222222222222222231 10261111117026111170261111117021
+  10210000001021000010210000001021 10210000001021000010210000001021
+  10291111118029111180291111118021 10200000000020000000200000000021
+  10222222222220000000222222222221 91402611700611400511700611702518
+  00002100100100000000100100102000 00002100100100000000100100102000
+  51702100100911111111800100102614 00102100100000000000000100102100
+  00102100100000000000000100102100 00102911800511111111400911802100
+  00102000000000000000000000002100 00102222222222222222222222222100
+  61802511114025111140251111402917 10002000000020000000200000002001
+  10222222222222222222222222222221 10261111117026111170261111117021
+  10210000001021000010210000001021 10210000001021000010210000001021
+  10291111118029111180291111118021 10200000000020000000200000000021
+  10322222222222222222222222222231 91111111111111111111111111111118
 )
 
-say() { echo "[$E2E_SCENARIO] $*"; }
-
-# The game's own complaints, without the sound library's chatter about a
-# machine with no sound card.
-game_stderr() {
-  local f
-  for f in "$E2E_WORK"/err.*; do
-    [ -e "$f" ] && grep -v '^ALSA lib' "$f"
-  done
-  return 0
-}
-
+e2e_pass() { echo "[$E2E_SCENARIO] PASS"; exit 0; }
 e2e_fail() {
   echo "FAIL [$E2E_SCENARIO]: $*" >&2
-  local errs
-  errs=$(game_stderr)
-  [ -n "$errs" ] && printf 'game stderr:\n%s\n' "$errs" >&2
-  if [ -n "${E2E_KEEP_DIR:-}" ] && [ -n "$E2E_WORK" ]; then
-    mkdir -p "$E2E_KEEP_DIR" && cp -r "$E2E_WORK" "$E2E_KEEP_DIR/$E2E_SCENARIO.$$" &&
-      echo "screenshots and logs kept in $E2E_KEEP_DIR/$E2E_SCENARIO.$$" >&2
-  fi
+  grep -hv '^ALSA lib' "$WORK"/err.* >&2 2>/dev/null  # the game's own complaints
   exit 1
 }
 
-e2e_pass() {
-  say "PASS"
-  exit 0
+alive() { local s; s=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $s != Z* ]]; }
+now_ds() { local up; read -r up _ </proc/uptime; up=${up/./}; echo $((10#$up / 10)); }  # tenths of a second
+# Runs "$@" every 0.1 s until it succeeds, for at most $1 seconds.
+within() {
+  local limit=$(($1 * 10)) start
+  start=$(now_ds) && shift
+  until "$@"; do [ $(($(now_ds) - start)) -lt "$limit" ] && sleep 0.1 || return 1; done
 }
-
-stop_pid() {
-  local pid=$1 _
-  [ -n "$pid" ] || return 0
-  kill -0 "$pid" 2>/dev/null || return 0
-  kill -TERM "$pid" 2>/dev/null
-  for _ in 1 2 3 4 5 6 7 8 9 10; do
-    kill -0 "$pid" 2>/dev/null || return 0
-    sleep 0.1
-  done
-  kill -KILL "$pid" 2>/dev/null
-  return 0
-}
-
+stop_pid() { [ -z "$1" ] || ! kill "$1" 2>/dev/null || within 1 eval "! alive $1" || kill -KILL "$1" 2>/dev/null; }
 e2e_cleanup() {
   trap - EXIT TERM INT
-  local f pid
-  if [ -n "$E2E_WORK" ]; then
-    for f in "$E2E_WORK"/pid.*; do
-      [ -e "$f" ] || continue
-      read -r pid <"$f" || continue
-      # Only a game that has not been seen ending is still ours to stop.
-      [ -e "${f/pid./rc.}" ] || stop_pid "$pid"
-    done
-  fi
-  stop_pid "$E2E_XVFB_PID"
-  # Reap the watcher subshells.
+  for pid in "$GAME_PID" "$XVFB_PID"; do stop_pid "$pid"; done
   wait 2>/dev/null
-  [ -n "$E2E_WORK" ] && rm -rf "$E2E_WORK"
+  [ -z "$WORK" ] || rm -rf "$WORK"
 }
 
-# Re-runs the script under a hard time limit, then sets up the work area and
-# the X server (none when E2E_NO_X_SERVER is set).
+# Re-runs the script under a hard time limit (whatever it started is stopped
+# however it ends), starts an X server on a free display, copies the data.
 e2e_begin() {
-  local limit=$1
+  local limit=$1 tool
   shift
-  if [ -z "${E2E_UNDER_LIMIT:-}" ]; then
-    export E2E_UNDER_LIMIT=$limit
-    exec timeout -s TERM -k 10 "$limit" bash "$0" "$@"
-  fi
-  if [ $# -lt 2 ]; then
-    echo "usage: $0 <gobbler-binary> <data-dir>" >&2
-    exit 2
-  fi
-  GOBBLER=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
-  DATA=$(cd "$2" && pwd)
-  [ -x "$GOBBLER" ] || { echo "FAIL [$E2E_SCENARIO]: no program at $GOBBLER" >&2; exit 1; }
-  local tool
-  for tool in Xvfb xdpyinfo xdotool xwininfo xprop import convert od awk; do
+  [ -n "${E2E_UNDER_LIMIT:-}" ] || E2E_UNDER_LIMIT=$limit exec timeout -s TERM -k 10 "$limit" bash "$0" "$@"
+  [ $# -eq 2 ] || { echo "usage: $0 <gobbler-binary> <data-dir>" >&2; exit 2; }
+  GOBBLER=$(realpath "$1") DATA=$(realpath "$2")
+  for tool in Xvfb xdotool xwininfo import convert od awk ps; do
     command -v "$tool" >/dev/null || { echo "FAIL [$E2E_SCENARIO]: $tool is not installed" >&2; exit 1; }
   done
-  E2E_WORK=$(mktemp -d "${TMPDIR:-/tmp}/gobbler-e2e.XXXXXX")
+  WORK=$(mktemp -d "${TMPDIR:-/tmp}/gobbler-e2e.XXXXXX") || exit 1
   trap e2e_cleanup EXIT
   trap 'e2e_fail "time limit of ${E2E_UNDER_LIMIT}s reached"' TERM
   trap 'e2e_fail "interrupted"' INT
-  [ -n "${E2E_NO_X_SERVER:-}" ] || start_xvfb
+  Xvfb -displayfd 3 -screen 0 800x600x16 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  XVFB_PID=$!
+  within 10 eval '[ "$(wc -l <"$WORK/display")" -ge 1 ]' ||
+    e2e_fail "Xvfb did not start: $(tail -3 "$WORK/xvfb.log")"
+  export DISPLAY=":$(tr -dc 0-9 <"$WORK/display")"
+  [ -x "$GOBBLER" ] || e2e_fail "no program at $GOBBLER"
+  convert "$DATA/intro.bmp" -depth 8 "rgb:$WORK/intro.rgb" || e2e_fail "cannot read intro.bmp"
+  od -An -v -tu1 -w3 "$WORK/intro.rgb" >"$WORK/intro.px"
+  title_gaps intro >"$WORK/title_gaps.px"
+  fresh_data
 }
 
-# A private X server on the first free display from :90 on.  A display is
-# ours only when its lock file names our server (another test may start one
-# on the same number at the same moment).
-start_xvfb() {
-  local n depth pid lockpid deadline started
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] && continue
-    [ -e "/tmp/.X11-unix/X$n" ] && continue
-    for depth in 16 24; do
-      Xvfb ":$n" -screen 0 800x600x$depth -nolisten tcp >"$E2E_WORK/xvfb.log" 2>&1 &
-      pid=$!
-      started=""
-      deadline=$((SECONDS + 10))
-      while [ $SECONDS -lt $deadline ] && kill -0 "$pid" 2>/dev/null; do
-        if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-          lockpid=$(tr -dc 0-9 <"/tmp/.X$n-lock" 2>/dev/null)
-          if [ "${lockpid:-0}" -eq "$pid" ]; then started=1; fi
-          break
-        fi
-        sleep 0.1
-      done
-      if [ -n "$started" ]; then
-        E2E_XVFB_PID=$pid
-        export DISPLAY=":$n"
-        return 0
-      fi
-      stop_pid "$pid"
-      wait "$pid" 2>/dev/null
-      # Display taken meanwhile: the next number, not the next depth.
-      grep -qi 'already active' "$E2E_WORK/xvfb.log" && break
-    done
-  done
-  e2e_fail "could not start an X server on any display from :90 to :140 ($(tail -3 "$E2E_WORK/xvfb.log" 2>/dev/null))"
-}
-
-# A fresh copy of the data files, in $RUN_DIR, for the next run.
+# A fresh copy of the data files, in $RUN_DIR.
 fresh_data() {
-  RUN_DIR=$(mktemp -d "$E2E_WORK/data.XXXXXX") || e2e_fail "cannot make a temporary directory"
-  cp -r "$DATA"/. "$RUN_DIR"/ || e2e_fail "cannot copy $DATA"
+  RUN_DIR=$(mktemp -d "$WORK/data.XXXXXX") && cp -r "$DATA"/. "$RUN_DIR"/ || e2e_fail "cannot copy $DATA"
   rm -f "$RUN_DIR/gobbler.hi" "$RUN_DIR/gobbler.hi.new"
 }
 
-# Starts the game with working directory $1.  A watcher subshell waits for it
-# and writes its exit status to rc.<run>, so the status can be collected
-# later without blocking.
+# Starts the game in $RUN_DIR, its output in out.N and err.N.
 launch() {
-  local dir=$1
-  E2E_RUNS=$((E2E_RUNS + 1))
-  local k=$E2E_RUNS
-  (
-    cd "$dir" || exit 1
-    "$GOBBLER" >"$E2E_WORK/out.$k" 2>"$E2E_WORK/err.$k" </dev/null &
-    echo $! >"$E2E_WORK/pid.$k.tmp"
-    mv "$E2E_WORK/pid.$k.tmp" "$E2E_WORK/pid.$k"
-    wait $!
-    echo $? >"$E2E_WORK/rc.$k.tmp"
-    mv "$E2E_WORK/rc.$k.tmp" "$E2E_WORK/rc.$k"
-  ) &
-  local deadline=$((SECONDS + 5))
-  until [ -e "$E2E_WORK/pid.$k" ]; do
-    [ $SECONDS -lt $deadline ] || e2e_fail "the game did not start"
-    sleep 0.05
-  done
+  RUNS=$((RUNS + 1))
+  (cd "$RUN_DIR" && exec "$GOBBLER" >"$WORK/out.$RUNS" 2>"$WORK/err.$RUNS" </dev/null) &
+  GAME_PID=$!
 }
 
-# True while the current game runs.
-game_running() { [ ! -e "$E2E_WORK/rc.$E2E_RUNS" ]; }
-
-# Tenths of a second on a clock that only goes forward.
-now_ds() { local up; read -r up _ </proc/uptime; up=${up/./}; echo $((10#$up / 10)); }
-
-# Waits up to $1 seconds for the current game to end and puts its exit
-# status in GOB_RC.  Fails the scenario with $2 if it does not end in time.
+# Waits up to $1 seconds for the game to end (else fails with $2); its exit
+# status in GOB_RC.
 wait_exit() {
-  local limit=$1 what=$2 start
-  start=$(now_ds)
-  while game_running; do
-    [ $(($(now_ds) - start)) -lt $((limit * 10)) ] || e2e_fail "$what"
-    sleep 0.05
-  done
-  read -r GOB_RC <"$E2E_WORK/rc.$E2E_RUNS"
+  within "$1" eval '! alive $GAME_PID' || e2e_fail "$2"
+  wait "$GAME_PID"
+  GOB_RC=$? GAME_PID=""
 }
 
-# Finds the game's visible window titled "Gobbler" (waiting up to 10 s) and
-# puts the pointer over it, so that keys typed go to it.  Sets WIN.
-find_window() {
-  local start ids
-  start=$(now_ds)
-  WIN=""
-  while [ -z "$WIN" ]; do
-    if ! game_running; then
-      read -r GOB_RC <"$E2E_WORK/rc.$E2E_RUNS"
-      e2e_fail "the program ended (status $GOB_RC) instead of opening its window"
-    fi
-    [ $(($(now_ds) - start)) -lt 100 ] || e2e_fail "no visible window titled \"Gobbler\" within 10 s"
-    ids=$(xdotool search --onlyvisible --name '^Gobbler$' 2>/dev/null)
-    WIN=$(echo "$ids" | head -n 1)
-    [ -n "$WIN" ] || sleep 0.1
-  done
+# Sets WIN to the game's visible window titled "Gobbler".
+window_up() {
+  alive "$GAME_PID" || { wait "$GAME_PID"; e2e_fail "the program ended (status $?) instead of opening its window"; }
+  WIN=$(xdotool search --onlyvisible --name '^Gobbler$' 2>/dev/null | head -n 1)
+  [ -n "$WIN" ]
+}
+# Starts the game and waits for its window and the title picture in it.
+open_title() {
+  launch
+  within 10 window_up || e2e_fail "no visible window titled \"Gobbler\" within 10 s"
   xdotool mousemove --sync 320 240 >/dev/null 2>&1
-  return 0
+  poll_shot title is_title 5 || e2e_fail "the title picture is not on screen"
 }
 
-window_size() { xwininfo -id "$WIN" 2>/dev/null | awk '/Width:/{w=$2} /Height:/{h=$2} END{print w "x" h}'; }
+# The game looks at the keyboard once a frame: a key stays down a few frames.
+press() { xdotool keydown "$1" && sleep 0.15 && xdotool keyup "$1" || e2e_fail "cannot press $1"; }
 
-# Presses and holds key $1 for $2 seconds (default 0.15): the game looks at
-# the keyboard once per frame, so a key must stay down across a few frames.
-press() {
-  local key=$1 hold=${2:-0.15}
-  xdotool keydown "$key" || e2e_fail "cannot press $key"
-  sleep "$hold"
-  xdotool keyup "$key" || e2e_fail "cannot release $key"
-}
-
-# The game's picture wherever it is now: in its window, or, after a switch
-# to full screen, in whatever 640x480 window is on view.  Sets WIN; waits up
-# to $1 seconds (default 5).
-find_view() {
-  local limit=${1:-5} start id
-  start=$(now_ds)
-  while :; do
-    for id in $(xwininfo -root -tree 2>/dev/null | awk '/ 640x480\+/ { print $1 }'); do
-      if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
-        WIN=$id
-        return 0
-      fi
-    done
-    [ $(($(now_ds) - start)) -lt $((limit * 10)) ] || return 1
-    sleep 0.1
+# After a switch to full screen the picture may be in another window: sets
+# WIN to the 640x480 window on view.
+view_up() {
+  local id
+  for id in $(xwininfo -root -tree 2>/dev/null | awk '/ 640x480\+/ { print $1 }'); do
+    xwininfo -id "$id" 2>/dev/null | grep -q 'IsViewable' && WIN=$id && return 0
   done
+  return 1
 }
 
-# Screenshot of the game's picture as raw 8-bit RGB in $E2E_WORK/$1.rgb and
-# one "r g b" line per pixel, row by row, in $E2E_WORK/$1.px.  Returns
-# non-zero if the picture cannot be captured at the moment.
+# Screenshot $1 of the game's picture: raw RGB in $WORK/$1.rgb, one "r g b"
+# line per pixel in $WORK/$1.px.
+grab() { timeout 3 import -window "$WIN" -depth 8 "rgb:$1.rgb" 2>/dev/null && [ "$(stat -c %s "$1.rgb")" = 921600 ]; }
 shot() {
-  local name=$1 out=$E2E_WORK/$1
-  rm -f "$out.rgb" "$out.px"
-  if ! timeout 3 import -window "$WIN" -depth 8 "rgb:$out.rgb" 2>/dev/null ||
-    [ "$(stat -c %s "$out.rgb" 2>/dev/null)" != $((SHOT_W * SHOT_H * 3)) ]; then
-    # The window may have been replaced by a display switch.
-    find_view 1 || return 1
-    timeout 3 import -window "$WIN" -depth 8 "rgb:$out.rgb" 2>/dev/null || return 1
-    [ "$(stat -c %s "$out.rgb" 2>/dev/null)" = $((SHOT_W * SHOT_H * 3)) ] || return 1
-  fi
-  od -An -v -tu1 -w3 "$out.rgb" >"$out.px"
+  rm -f "$WORK/$1.rgb" "$WORK/$1.px"
+  grab "$WORK/$1" || { view_up && grab "$WORK/$1"; } || return 1
+  od -An -v -tu1 -w3 "$WORK/$1.rgb" >"$WORK/$1.px"
 }
-
-# The same dump made from a picture file ($2) instead of the screen.
-picture_px() {
-  local name=$1 file=$2 out=$E2E_WORK/$1
-  convert "$file" -depth 8 "rgb:$out.rgb" || e2e_fail "cannot read $file"
-  [ "$(stat -c %s "$out.rgb")" = $((SHOT_W * SHOT_H * 3)) ] || e2e_fail "$file is not 640x480"
-  od -An -v -tu1 -w3 "$out.rgb" >"$out.px"
-}
+# Takes shot $1 every 0.1 s until check $2 passes on it, for at most $3 s.
+shot_passes() { shot "$1" && "$2" "$1"; }
+poll_shot() { within "$3" shot_passes "$1" "$2"; }
 
 # Colour classes with room for a 16-bit screen seen through an 8-bit dump.
 AWK_LIB='
 function ix(x, y) { return y * 640 + x }
-function wall(i) { return R[i] >= 232 && G[i] >= 232 && B[i] <= 24 }
-function white(i) { return R[i] >= 232 && G[i] >= 232 && B[i] >= 232 }
-function black(i) { return R[i] <= 24 && G[i] <= 24 && B[i] <= 24 }
-function cream(i) { return R[i] >= 232 && G[i] >= 232 && B[i] >= 168 && B[i] <= 216 }
-function count(kind, x0, y0, x1, y1,    x, y, n, i) {
-  n = 0
-  for (y = y0; y <= y1; y++) for (x = x0; x <= x1; x++) {
-    i = ix(x, y)
-    if (kind == "wall" && wall(i)) n++
-    else if (kind == "white" && white(i)) n++
-    else if (kind == "black" && black(i)) n++
-    else if (kind == "cream" && cream(i)) n++
-    else if (kind == "lit" && !black(i)) n++
-  }
-  return n
+function is(kind, i) {
+  if (kind == "wall") return R[i] >= 232 && G[i] >= 232 && B[i] <= 24
+  if (kind == "white") return R[i] >= 232 && G[i] >= 232 && B[i] >= 232
+  if (kind == "black") return R[i] <= 24 && G[i] <= 24 && B[i] <= 24
+  return R[i] >= 232 && G[i] >= 232 && B[i] >= 168 && B[i] <= 216  # cream
+}
+function count(kind, x0, y0, x1, y1,    x, y, n) {
+  for (y = y0; y <= y1; y++) for (x = x0; x <= x1; x++) n += is(kind, ix(x, y))
+  return n + 0
 }
 function all(kind, x0, y0, x1, y1) { return count(kind, x0, y0, x1, y1) == (x1 - x0 + 1) * (y1 - y0 + 1) }
-function load(    i) { i = NR - 1; R[i] = $1; G[i] = $2; B[i] = $3 }
 '
-
-# Runs awk program $4 (its END block does the checking, with the pixels of
-# rows $2 to $3 of dump $1 loaded into R/G/B; more awk options may follow)
-# and prints what it prints.  A program that cannot run prints a fault,
-# never nothing.
+# Runs the awk program given last (its END block checks; awk options may come
+# before it) with the pixels of rows $2 to $3 of shot $1 in R, G, B.
 px_check() {
-  local name=$1 y0=$2 y1=$3 prog=$4
-  shift 4
-  awk -v first=$((y0 * 640 + 1)) -v last=$(((y1 + 1) * 640)) "$@" \
-    "$AWK_LIB NR > last { exit } NR >= first { load() } $prog" "$E2E_WORK/$name.px" ||
+  local name=$1 first=$(($2 * 640 + 1)) last=$((($3 + 1) * 640))
+  shift 3
+  awk -v first="$first" -v last="$last" "${@:1:$#-1}" "$AWK_LIB"'
+    NR > last { exit }
+    NR >= first { R[NR - 1] = $1; G[NR - 1] = $2; B[NR - 1] = $3 }'"${!#}" "$WORK/$name.px" ||
     echo "pixel check on $name could not run"
 }
 
-# Polls screenshots every 0.1 s until check function $2 (given the shot's
-# name) succeeds or $3 seconds pass; the last shot is left in $1.
-poll_shot() {
-  local name=$1 check=$2 limit=$3
-  local start
-  start=$(now_ds)
-  while :; do
-    if shot "$name" && "$check" "$name"; then return 0; fi
-    [ $(($(now_ds) - start)) -lt $((limit * 10)) ] || return 1
-    sleep 0.1
-  done
-}
-
-# The picture shows the title: the rows between the parade rows (y 0-5,
-# 64-69, 128-133, 448-479) hold exactly the title picture; the parade covers
-# everything else part of the time.
-title_gaps() { sed -n '1,3840p;40961,44800p;81921,85760p;286721,307200p' "$E2E_WORK/$1.px"; }
+# The title: the rows between the parade rows (y 0-5, 64-69, 128-133,
+# 448-479) hold exactly the title picture.
+title_gaps() { sed -n '1,3840p;40961,44800p;81921,85760p;286721,307200p' "$WORK/$1.px"; }
 is_title() {
-  local res
-  res=$(title_gaps "$1" | paste -d ' ' "$E2E_WORK/title_gaps.px" - | awk '
+  title_gaps "$1" | paste -d ' ' "$WORK/title_gaps.px" - | awk '
     { n++; if (($1 - $4) ^ 2 > 144 || ($2 - $5) ^ 2 > 144 || ($3 - $6) ^ 2 > 144) bad++ }
-    END { print (n == 32000 && bad == 0) ? "yes" : "no" }')
-  [ "$res" = yes ]
+    END { exit !(n == 32000 && bad == 0) }'
 }
 
-# The " GAME OVER " box: 88x24 pixels of white at (212, 160), the words in
-# dark letters on its middle line of text.
+# The " GAME OVER " box: 88x24 pixels of white at (212, 160) framing the dark
+# letters of its middle line.
 is_game_over() {
-  local res
-  res=$(px_check "$1" 160 183 '
-    END {
-      ok = all("white", 212, 160, 299, 167) && all("white", 212, 176, 299, 183) &&
-           all("white", 212, 168, 219, 175) && all("white", 292, 168, 299, 175)
-      dark = count("black", 220, 168, 291, 175)
-      print (ok && dark >= 40 && count("white", 220, 168, 291, 175) >= 200) ? "yes" : "no"
-    }')
-  [ "$res" = yes ]
+  [ "$(px_check "$1" 160 183 '
+    END { print (all("white", 212, 160, 299, 167) && all("white", 212, 176, 299, 183) &&
+            all("white", 212, 168, 219, 175) && all("white", 292, 168, 299, 175) &&
+            count("black", 220, 168, 291, 175) >= 40 && count("white", 220, 168, 291, 175) >= 200) }')" = 1 ]
 }
 
-# The game picture: the maze's wall blocks are on screen.
+# The game picture: the long wall bar of row 0 and the blocks of row 12.
 is_maze() {
-  local res
-  res=$(px_check "$1" 0 207 '
-    END {
-      # The long bar of row 0 and the left and right blocks of row 12.
-      ok = all("wall", 48, 0, 463, 15) &&
-           all("wall", 16, 192, 31, 207) && all("wall", 480, 192, 495, 207)
-      print ok ? "yes" : "no"
-    }')
-  [ "$res" = yes ]
+  [ "$(px_check "$1" 0 207 '
+    END { print all("wall", 48, 0, 463, 15) && all("wall", 16, 192, 31, 207) &&
+            all("wall", 480, 192, 495, 207) }')" = 1 ]
 }
 
-# The score number's pixels (light yellow), as a string, of the "Score" box
-# (which=score) or the "Hi Score" box (which=hi).
+# The pixels of the number in the "Score" box ($2 = score) or the "Hi Score"
+# box ($2 = hi), as a string.
 number_pattern() {
-  local y0=136
-  [ "$2" = hi ] && y0=104
-  px_check "$1" "$y0" $((y0 + 7)) '
-    END { s = ""; for (y = y0; y < y0 + 8; y++) for (x = 546; x < 610; x++) s = s (cream(ix(x, y)) ? "#" : "."); print s }' -v y0="$y0"
+  local y0=$([ "$2" = hi ] && echo 104 || echo 136)
+  px_check "$1" "$y0" $((y0 + 7)) -v y0="$y0" '
+    END { for (y = y0; y < y0 + 8; y++) for (x = 546; x < 610; x++) s = s (is("cream", ix(x, y)) ? "#" : ".")
+          print s }'
 }
 
-# Fails unless $1 is a 4-byte high-score file; puts its value in HI_VALUE.
-hi_file_value() {
-  local f=$1
-  [ -f "$f" ] || e2e_fail "no high-score file $f"
-  [ "$(stat -c %s "$f")" = 4 ] || e2e_fail "high-score file has $(stat -c %s "$f") bytes, not 4"
-  HI_VALUE=$(od -An -t d4 --endian=little "$f" | tr -d ' ')
-}
-
-# The title picture of the data files, for is_title.
-load_title_picture() {
-  picture_px title_picture "$DATA/intro.bmp"
-  title_gaps title_picture >"$E2E_WORK/title_gaps.px"
-}
-
-# Checks a picture of a game at its start (actors at their start places,
-# three lives, level 0, score 0): walls, every dot not under an actor, empty
-# cells, score boxes, actors, spare lives and level fruit.  Prints one line
-# per fault; prints nothing when the picture is right.
+# Faults, one a line, of the picture of a game at its start: every wall block
+# all wall colour, every wall piece with some, every dot not under an actor a
+# white 4x4 square.
 check_start_picture() {
-  local layout
-  layout=$(IFS=,; echo "${MAZE_ROWS[*]}")
-  px_check "$1" 0 479 '
-    function fault(msg) { if (++faults <= 12) print msg; else if (faults == 13) print "..." }
-    # Player (240, 304) and the four ghosts (drawn at 241, 161): their 32x32
-    # boxes may hide what lies under them.
+  px_check "$1" 0 447 -v layout="${MAZE_ROWS[*]}" '
+    # The player at (240,304) and the ghosts at (241,161) may hide what is under them.
     function hidden(x0, y0, x1, y1) {
-      return (x1 >= 240 && x0 <= 271 && y1 >= 304 && y0 <= 335) ||
-             (x1 >= 241 && x0 <= 272 && y1 >= 161 && y0 <= 192)
+      return x1 >= 240 && x0 <= 271 && y1 >= 304 && y0 <= 335 || x1 >= 241 && x0 <= 272 && y1 >= 161 && y0 <= 192
     }
-    function code(r, c) { return (r < 0 || r >= rows || c < 0 || c >= 32) ? 0 : substr(M[r + 1], c + 1, 1) + 0 }
+    function fault(msg) { if (++faults <= 12) print msg }
     END {
-      rows = split(layout, M, ",")
+      rows = split(layout, M, " ")
       for (r = 0; r < rows; r++) for (c = 0; c < 32; c++) {
-        x = 16 * c; y = 16 * r; k = code(r, c)
-        if (k == 2) dots++
+        x = 16 * c; y = 16 * r; k = substr(M[r + 1], c + 1, 1) + 0
         if (k == 1 && !hidden(x, y, x + 15, y + 15) && !all("wall", x, y, x + 15, y + 15))
-          fault("wall block at row " r " column " c " is not all wall colour (" count("wall", x, y, x + 15, y + 15) "/256)")
-        if (k >= 4 && k <= 9 && count("wall", x, y, x + 15, y + 15) == 0)
-          fault("wall piece " k " at row " r " column " c " has no pixel of wall colour")
-        if (k == 2 && !hidden(x, y, x + 4, y + 4)) {
-          seen++
-          if (!all("white", x, y, x + 3, y + 3))
-            fault("dot at row " r " column " c " is not a white 4x4 square at (" x "," y ")")
-          else if (!all("black", x + 4, y, x + 4, y + 4) || !all("black", x, y + 4, x + 3, y + 4))
-            fault("dot at row " r " column " c " is bigger than 4x4")
-        }
-        if (k == 0 && r < rows && !hidden(x, y, x + 15, y + 15)) {
-          near = 0
-          for (dr = -1; dr <= 1; dr++) for (dc = -1; dc <= 1; dc++) if (code(r + dr, c + dc) >= 3) near = 1
-          if (!near && !all("black", x, y, x + 15, y + 15))
-            fault("empty cell at row " r " column " c " is not black")
-        }
+          fault("wall block at row " r " column " c " is not all wall colour")
+        if (k >= 4 && count("wall", x, y, x + 15, y + 15) == 0)
+          fault("wall piece at row " r " column " c " has no wall colour")
+        if (k == 2 && !hidden(x, y, x + 4, y + 4) && ++seen && !(all("white", x, y, x + 3, y + 3) &&
+            all("black", x + 4, y, x + 4, y + 4) && all("black", x, y + 4, x + 3, y + 4)))
+          fault("dot at row " r " column " c " is not a white 4x4 square")
       }
-      if (dots != 194) fault("layout in the test holds " dots " dots, not 194")
-      if (seen != 192) fault("checked " seen " dots, expected 192 not under an actor")
-      # Score boxes: light-yellow frames of 88x32 at (530, 88) and (530, 120).
-      for (b = 88; b <= 120; b += 32) {
-        if (!all("cream", 530, b, 617, b + 7) || !all("cream", 530, b + 24, 617, b + 31) ||
-            !all("cream", 530, b + 8, 537, b + 23) || !all("cream", 610, b + 8, 617, b + 23))
-          fault("score box frame at y " b " is not all light yellow")
-        if (count("white", 538, b + 8, 609, b + 15) < 12) fault("score box at y " b " has no label")
-        if (count("cream", 562, b + 16, 569, b + 23) < 6) fault("score box at y " b " shows no number at (562," b + 16 ")")
-        if (count("cream", 570, b + 16, 609, b + 23) != 0) fault("score box at y " b " shows more than one digit")
-      }
-      if (!all("black", 512, 0, 639, 87) || !all("black", 512, 152, 639, 447) || !all("black", 512, 88, 529, 151) ||
-          !all("black", 618, 88, 639, 151))
-        fault("the area right of the maze is not black outside the score boxes")
-      if (count("lit", 240, 304, 271, 335) < 100) fault("no player at its start (240,304)")
-      if (count("lit", 241, 161, 272, 192) - count("wall", 241, 161, 272, 192) < 100) fault("no ghosts at home (241,161)")
-      if (count("lit", 0, 448, 31, 479) < 100 || count("lit", 32, 448, 63, 479) < 100)
-        fault("two spare lives are not shown at (0,448) and (32,448)")
-      if (!all("black", 64, 448, 479, 479)) fault("something besides two spare lives and one fruit in the bottom strip")
-      if (count("lit", 480, 452, 511, 479) < 20) fault("no level fruit at (480,452)")
-    }' -v layout="$layout"
+      if (seen != 192) fault("saw " seen " dots, not the 192 that are not under an actor")
+    }'
 }
 
-# Presses space on the title and waits for the maze; the start picture is
-# left in the shot "start" and its score digits in SCORE_ZERO.
+# Space on the title brings up the maze: the start picture in shot "start",
+# its score digits in SCORE_ZERO.
 start_game() {
   press space
   poll_shot start is_maze 3 || e2e_fail "space on the title did not bring up the maze within 3 s"
   SCORE_ZERO=$(number_pattern start score)
 }
-
-# Waits (up to $1 seconds) until the score on screen is no longer the one of
-# the start picture: the player has eaten something.
+moving() { ! cmp -s "$WORK/start.rgb" "$WORK/$1.rgb"; }
 score_moved() { [ "$(number_pattern "$1" score)" != "$SCORE_ZERO" ]; }
-play_until_score() {
-  poll_shot play score_moved "$1" || e2e_fail "the score did not go up within $1 s of play"
-}
 
-# Presses the window's close button: the WM_DELETE_WINDOW message a window
-# manager sends.  The helper comes built as $E2E_CLOSE_WINDOW or is built
-# here from close_window.cpp.
+# The window's close button: the message a window manager sends.
 press_close_button() {
-  if [ -z "${E2E_CLOSE_WINDOW:-}" ]; then
-    E2E_CLOSE_WINDOW=$E2E_WORK/close_window
-    "${CXX:-c++}" -std=c++17 -o "$E2E_CLOSE_WINDOW" "$E2E_DIR/close_window.cpp" -lX11 >"$E2E_WORK/cc.log" 2>&1 ||
-      e2e_fail "cannot build the close-button helper: $(head -5 "$E2E_WORK/cc.log")"
-  fi
-  "$E2E_CLOSE_WINDOW" "$WIN" || e2e_fail "cannot send the close message to window $WIN"
+  [ -x "$WORK/close_window" ] || "${CXX:-c++}" -o "$WORK/close_window" "$E2E_DIR/close_window.cpp" -lX11 \
+    >"$WORK/cc.log" 2>&1 || e2e_fail "cannot build the close-button helper: $(head -5 "$WORK/cc.log")"
+  "$WORK/close_window" "$WIN" || e2e_fail "cannot send the close message to window $WIN"
 }

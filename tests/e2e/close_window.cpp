@@ -1,19 +1,15 @@
-// close_window <window-id>: presses a window's close button as a window
-// manager does, with a WM_PROTOCOLS message naming WM_DELETE_WINDOW.
+// close_window <window-id>: sends the window the WM_DELETE_WINDOW message a
+// window manager sends when its close button is pressed.
 #include <X11/Xlib.h>
-
-#include <cstdio>
 #include <cstdlib>
 
 int main(int argc, char **argv) {
-  Window id = argc == 2 ? std::strtoul(argv[1], nullptr, 0) : 0;
-  Display *d = id ? XOpenDisplay(nullptr) : nullptr;
-  if (!d) return std::fprintf(stderr, "usage: close_window <window-id> (with a display)\n"), 2;
-  XEvent ev = {};
+  Display *d = argc == 2 ? XOpenDisplay(nullptr) : nullptr;
+  if (!d) return 2;
+  Window id = std::strtoul(argv[1], nullptr, 0);
+  XEvent ev = {};  // sent at CurrentTime (0)
   ev.xclient = {ClientMessage, 0, False, d, id, XInternAtom(d, "WM_PROTOCOLS", False), 32, {}};
   ev.xclient.data.l[0] = long(XInternAtom(d, "WM_DELETE_WINDOW", False));
-  ev.xclient.data.l[1] = CurrentTime;
   XSendEvent(d, id, False, NoEventMask, &ev);
-  XCloseDisplay(d);  // sends it
-  return 0;
+  return XCloseDisplay(d), 0;  // closing flushes the message
 }

@@ -13,7 +13,6 @@
 
 bool maze_cache_enabled = true;
 int maze_cache_builds = 0;
-int maze_cache_copies = 0;
 
 // Pills hide for 32 frames, then show for 32; the reset comes at the first
 // pill drawn in the 65th frame.
@@ -212,7 +211,6 @@ void draw_maze_cached(BITMAP *b) {
   // The walls first: they lie in their own cells, so no dot or pill drawn
   // after them covers a pixel that a wall drawn later in cell order would
   // have covered. Copying only what is not black leaves the target's black.
-  ++maze_cache_copies;
   int left = 0, top = 0, right = b->w, bottom = b->h;
   if (b->clip) {
     left = b->cl;

@@ -30,7 +30,5 @@ void draw_maze(BITMAP *target);
 // wall layout in the maze or a target of another colour depth are noticed.
 void forget_maze_cache();
 
-// Since the program started: how many times the wall cache was built, and
-// how many mazes were drawn by copying it.
+// How many times the wall cache was built since the program started.
 extern int maze_cache_builds;
-extern int maze_cache_copies;

@@ -22,7 +22,7 @@
 #include <map>
 #include <string>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "game/game_loop.h"
 #include "game/game_state.h"
 #include "headless.h"

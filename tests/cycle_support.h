@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "game/game_state.h"
 #include "headless.h"
 #include "render/assets.h"

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
 
@@ -39,6 +39,7 @@ static void fake_present(BITMAP *b) {
   ++fake.presents;
   blit(b, fake.screen, 0, 0, 0, 0, b->w, b->h);
 }
+static void fake_show_display() { ++fake.shows; }
 static void fake_vsync() { ++fake.vsyncs; }
 static void fake_rest(int ms) { fake.rests.push_back(ms); }
 static int fake_ticks() { return fake.ticks; }
@@ -62,7 +63,7 @@ void use_fake_platform() {
   fake = FakePlatform();
   fake.screen = screen_bitmap;
   clear_to_color(fake.screen, 0);
-  platform = Platform{fake_display, fake_present, fake_vsync,      fake_rest,         fake_ticks,  fake_wait_tick,
+  platform = Platform{fake_display, fake_show_display, fake_present, fake_vsync,      fake_rest,         fake_ticks,  fake_wait_tick,
                       fake_play,    fake_toggle,  fake_keypressed, fake_clear_keybuf, fake_close};
   release_all_keys();
 }

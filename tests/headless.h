@@ -17,6 +17,7 @@ struct FakePlatform {
   std::vector<int> rests;          // pauses asked for, in ms
   std::vector<SAMPLE *> sounds;    // samples started
   int presents = 0;
+  int shows = 0;                   // pictures drawn over on the display shown
   int vsyncs = 0;
   int toggles = 0;
   int keybuf_clears = 0;

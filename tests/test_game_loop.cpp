@@ -6,7 +6,7 @@
 namespace {
 
 using Rests = std::vector<V>;
-std::string calls;  // in order: d(ies), i(ntro), e(ating), v(sync), r(est)
+std::string calls;  // in order: d(ies), i(ntro), e(ating), s(how the display), v(sync), r(est)
 Rests rests;        // every pause: {ms, lives, level, pick-ups left, player x}
 
 void clear_pickups() {
@@ -36,6 +36,7 @@ class GameLoop : public testing::Test {
   void SetUp() override {
     use_fake_platform();
     platform.vsync = [] { calls += 'v'; };
+    platform.show_display = [] { calls += 's'; };
     platform.rest = [](int ms) {
       calls += 'r', rests.push_back({ms, game.lives, game.level, count_pickups(), game.player_x});
     };
@@ -87,12 +88,12 @@ TEST_F(GameLoop, FrameEndsOnEscapeOrCloseFirstThenADeathThenALevelChangeUpTo127)
   // Each pause comes before its reset: the death's on the empty maze, then the level's.
   struct Case { int lives, level, ghosts, quit; const char *calls; Rests rests; V after; };  // lives, level, pick-ups
   const Case cases[] = {
-      {3, 4, 0b1111, 1, "evr", {{2000, 3, 4, 0, 112}}, {3, 4, 0}},  // Escape: the box once, nothing else
-      {3, 4, 0b1111, 2, "evr", {{2000, 3, 4, 0, 112}}, {3, 4, 0}},  // the close button
+      {3, 4, 0b1111, 1, "esvr", {{2000, 3, 4, 0, 112}}, {3, 4, 0}},  // Escape: the box once, nothing else
+      {3, 4, 0b1111, 2, "esvr", {{2000, 3, 4, 0, 112}}, {3, 4, 0}},  // the close button
       {3, 3, 0b0010, 0, "edrr", {{2000, 3, 3, 0, 112}, {2000, 2, 3, 0, 240}}, {2, 4, 198}},
       {3, 126, 0, 0, "er", {{2000, 3, 126, 0, 112}}, {3, 127, 198}},
       {3, 127, 0, 0, "er", {{2000, 3, 127, 0, 112}}, {3, 127, 198}},
-      {1, 6, 0b0100, 0, "edrvrvr", {{2000, 1, 6, 0, 112}, {2000, 0, 6, 0, 240}, {2000, 0, 6, 0, 240}}, {0, 6, 0}},
+      {1, 6, 0b0100, 0, "edrsvrsvr", {{2000, 1, 6, 0, 112}, {2000, 0, 6, 0, 240}, {2000, 0, 6, 0, 240}}, {0, 6, 0}},
   };
   // The game-over box: eleven 8-pixel characters centred on x 256, columns 212..299, rows 160..183.
   BITMAP *want = create_bitmap(640, 480);

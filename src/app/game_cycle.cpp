@@ -1,7 +1,7 @@
 #include "app/game_cycle.h"
 
 #include "app/high_score.h"
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "app/title.h"
 #include "game/game_loop.h"
 #include "game/game_state.h"

@@ -5,13 +5,23 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/display.h"
+#include "platform/display.h"
 #include "app/game_cycle.h"
-#include "app/pacing.h"
+#include "app/options.h"
+#include "platform/pacing.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
 
-int main() {
+int main(int argc, char **argv) {
+  Options options;
+  switch (parse_options(argc, argv, &options, stdout, stderr)) {
+    case OPTIONS_PLAY:
+      break;
+    case OPTIONS_DONE:
+      return 0;
+    case OPTIONS_BAD_USAGE:
+      return 2;
+  }
   if (allegro_init() != 0) {
     fprintf(stderr, "gobbler: cannot start the game library (no display? is DISPLAY set?): %s\n", allegro_error);
     return 1;

@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "game/game_state.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"

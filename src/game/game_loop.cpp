@@ -2,7 +2,7 @@
 
 #include <allegro.h>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "game/game_state.h"
 #include "game/ghosts.h"
 #include "game/pickups.h"
@@ -21,6 +21,7 @@ void show_game_over() {
   textprintf_centre_ex(s, font, 256, 160, 2, bg, "           ");
   textprintf_centre_ex(s, font, 256, 168, 2, bg, " GAME OVER ");
   textprintf_centre_ex(s, font, 256, 176, 2, bg, "           ");
+  platform.show_display();
   platform.vsync();
   platform.rest(GAME_OVER_PAUSE_MS);
 }

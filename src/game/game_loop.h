@@ -10,5 +10,5 @@ void start_game();
 FrameResult game_frame();
 // start_game, then paced frames until the game ends.
 void play_game();
-// The " GAME OVER " box, drawn straight on the display, and a pause.
+// The " GAME OVER " box, drawn over the picture on show, and a pause.
 void show_game_over();

@@ -1,6 +1,6 @@
 #include "game/pickups.h"
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "game/game_state.h"
 #include "render/assets.h"
 

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "app/pacing.h"
+#include "platform/pacing.h"
 
 int main() {
   allegro_init();

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "app/platform.h"
+#include "platform/platform.h"
 #include "app/title.h"
 #include "game/game_loop.h"
 #include "game/game_state.h"

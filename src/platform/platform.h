@@ -6,8 +6,11 @@
 #include <allegro.h>
 
 struct Platform {
-  BITMAP *(*display)();             // the surface the player sees
-  void (*present)(BITMAP *buffer);  // copy a finished picture to the display
+  // The 640x480 16-bit picture on show, to draw over (the game over box);
+  // show_display() then brings what was drawn to the screen.
+  BITMAP *(*display)();
+  void (*show_display)();
+  void (*present)(BITMAP *buffer);  // show a finished 640x480 16-bit picture
   void (*vsync)();
   void (*rest)(int ms);             // a pause the player waits through
   int (*ticks)();                   // the 60 Hz tick count

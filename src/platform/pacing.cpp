@@ -1,4 +1,4 @@
-#include "app/pacing.h"
+#include "platform/pacing.h"
 
 #include <allegro.h>
 #include <semaphore.h>

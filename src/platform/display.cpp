@@ -1,11 +1,11 @@
-#include "app/display.h"
+#include "platform/display.h"
 
 #include <allegro.h>
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/window.h"
+#include "platform/window.h"
 
 int windowed = 1;
 

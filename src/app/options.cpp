@@ -1,0 +1,96 @@
+#include "app/options.h"
+
+#include <getopt.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#ifndef GOBBLER_VERSION
+#error "GOBBLER_VERSION comes from the project's version in CMakeLists.txt"
+#endif
+
+static const char USAGE[] =
+    "Usage: gobbler [--window | --fullscreen] [--scale N] [--help] [--version]\n"
+    "\n"
+    "Eat every dot in the maze and keep away from the ghosts.\n"
+    "\n"
+    "Options:\n"
+    "  --window       start in a window (the default)\n"
+    "  --fullscreen   start in full screen\n"
+    "  --scale N      show the picture N times as large, 1 to 8 (default: the\n"
+    "                 largest that fits the desktop)\n"
+    "  --help         print this help and exit\n"
+    "  --version      print the version and exit\n"
+    "\n"
+    "Keys:\n"
+    "  arrow keys     steer; on the title screen, start a game\n"
+    "  any other key  start a game (on the title screen)\n"
+    "  F1             switch between window and full screen\n"
+    "  Escape         end the game; on the title screen, quit\n";
+
+void print_usage(FILE *f) { fputs(USAGE, f); }
+
+static OptionsResult bad_usage(FILE *err, const char *what) {
+  fprintf(err, "gobbler: %s\n", what);
+  print_usage(err);
+  return OPTIONS_BAD_USAGE;
+}
+
+// A whole number from 1 to MAX_SCALE, nothing else.
+static bool read_scale(const char *text, int *scale) {
+  char *end = nullptr;
+  long n = strtol(text, &end, 10);
+  if (end == text || *end != '\0' || n < 1 || n > MAX_SCALE) return false;
+  *scale = static_cast<int>(n);
+  return true;
+}
+
+OptionsResult parse_options(int argc, char **argv, Options *options, FILE *out, FILE *err) {
+  enum { OPT_WINDOW = 256, OPT_FULLSCREEN, OPT_SCALE, OPT_HELP, OPT_VERSION };
+  static const option LONG_OPTIONS[] = {
+      {"window", no_argument, nullptr, OPT_WINDOW},   {"fullscreen", no_argument, nullptr, OPT_FULLSCREEN},
+      {"scale", required_argument, nullptr, OPT_SCALE}, {"help", no_argument, nullptr, OPT_HELP},
+      {"version", no_argument, nullptr, OPT_VERSION},  {nullptr, 0, nullptr, 0},
+  };
+  optind = 0;  // start afresh, also when called again
+  opterr = 0;  // the messages below say it in one line
+  char message[256];
+  for (;;) {
+    int c = getopt_long(argc, argv, "", LONG_OPTIONS, nullptr);
+    if (c == -1) break;
+    switch (c) {
+      case OPT_WINDOW:
+        options->fullscreen = false;
+        break;
+      case OPT_FULLSCREEN:
+        options->fullscreen = true;
+        break;
+      case OPT_SCALE:
+        if (!read_scale(optarg, &options->scale)) {
+          snprintf(message, sizeof message, "--scale takes a whole number from 1 to %d, not '%s'", MAX_SCALE, optarg);
+          return bad_usage(err, message);
+        }
+        break;
+      case OPT_HELP:
+        print_usage(out);
+        return OPTIONS_DONE;
+      case OPT_VERSION:
+        fprintf(out, "gobbler %s\n", GOBBLER_VERSION);
+        return OPTIONS_DONE;
+      default: {
+        // getopt has stepped past the word it could not take.
+        const char *word = optind > 0 && optind <= argc ? argv[optind - 1] : "?";
+        if (optopt == OPT_SCALE)
+          snprintf(message, sizeof message, "--scale needs a value");
+        else
+          snprintf(message, sizeof message, "unknown option '%s'", word);
+        return bad_usage(err, message);
+      }
+    }
+  }
+  if (optind < argc) {
+    snprintf(message, sizeof message, "unexpected argument '%s'", argv[optind]);
+    return bad_usage(err, message);
+  }
+  return OPTIONS_PLAY;
+}

@@ -1,0 +1,24 @@
+// The command line: gobbler [--window | --fullscreen] [--scale N] [--help] [--version]
+#pragma once
+
+#include <cstdio>
+
+struct Options {
+  bool fullscreen = false;  // start in full screen instead of a window
+  int scale = 0;            // window scale, 1 to MAX_SCALE; 0 picks the largest that fits
+};
+
+const int MAX_SCALE = 8;
+
+enum OptionsResult {
+  OPTIONS_PLAY,        // start the game with these options
+  OPTIONS_DONE,        // --help or --version answered: exit 0
+  OPTIONS_BAD_USAGE,   // a line and the usage went to `err`: exit 2
+};
+
+// Reads argv into *options. --help and --version print to `out`; a bad
+// option prints one line naming it, then the usage, to `err`.
+OptionsResult parse_options(int argc, char **argv, Options *options, FILE *out, FILE *err);
+
+// The usage and the keys, as --help prints them.
+void print_usage(FILE *f);

@@ -36,14 +36,19 @@ Parsed parse(std::vector<std::string> args) {
 }
 
 TEST(Options, GoodCommandLinesSetTheModeAndScaleAndPrintNothing) {
-  struct Case { std::vector<std::string> args; bool fullscreen; int scale; };
-  for (const Case &c : {Case{{}, false, 0}, Case{{"--fullscreen"}, true, 0}, Case{{"--fullscreen", "--window"}, false, 0},
-                        Case{{"--scale", "3"}, false, 3}, Case{{"--scale=8", "--fullscreen"}, true, 8},
-                        Case{{"--scale=1"}, false, 1}, Case{{"--window", "--scale", "2", "--scale", "5"}, false, 5}}) {
+  struct Case { std::vector<std::string> args; bool fullscreen; int scale; bool mute; std::string data; };
+  for (const Case &c : {Case{{}, false, 0, false, ""}, Case{{"--fullscreen"}, true, 0, false, ""},
+                        Case{{"--fullscreen", "--window"}, false, 0, false, ""}, Case{{"--scale", "3"}, false, 3, false, ""},
+                        Case{{"--scale=8", "--fullscreen"}, true, 8, false, ""}, Case{{"--scale=1"}, false, 1, false, ""},
+                        Case{{"--window", "--scale", "2", "--scale", "5"}, false, 5, false, ""},
+                        Case{{"--mute", "--data", "/usr/share/games/gobbler"}, false, 0, true, "/usr/share/games/gobbler"},
+                        Case{{"--data=../data", "--scale=2"}, false, 2, false, "../data"}}) {
     Parsed p = parse(c.args);
     EXPECT_EQ(p.result, OPTIONS_PLAY);
     EXPECT_EQ(p.options.fullscreen, c.fullscreen);
     EXPECT_EQ(p.options.scale, c.scale);
+    EXPECT_EQ(p.options.mute, c.mute);
+    EXPECT_EQ(p.options.data_dir, c.data);
     EXPECT_EQ(p.out + p.err, "");
   }
 }
@@ -51,8 +56,9 @@ TEST(Options, GoodCommandLinesSetTheModeAndScaleAndPrintNothing) {
 TEST(Options, HelpAndVersionAnswerOnStandardOutput) {
   Parsed help = parse({"--help"}), version = parse({"--scale", "2", "--version"});
   EXPECT_EQ((std::vector<int>{help.result, version.result}), (std::vector<int>{OPTIONS_DONE, OPTIONS_DONE}));
-  EXPECT_EQ(help.out.rfind("Usage: gobbler [--window | --fullscreen] [--scale N]", 0), 0u);
-  for (const char *word : {"--fullscreen", "--window", "--scale N", "--version", "F1", "Escape", "arrow keys"})
+  EXPECT_EQ(help.out.rfind("Usage: gobbler [--window | --fullscreen] [--scale N] [--mute] [--data DIR]", 0), 0u);
+  for (const char *word : {"--fullscreen", "--window", "--scale N", "--mute", "--data DIR", "--version", "F1", "Escape",
+                           "arrow keys", "P, Pause", "Start", "Back"})
     EXPECT_NE(help.out.find(word), std::string::npos) << word;
   EXPECT_EQ(version.out, "gobbler " GOBBLER_VERSION "\n");
   EXPECT_EQ(help.err + version.err, "");
@@ -65,6 +71,8 @@ TEST(Options, BadOptionsAndValuesPrintOneLineAndTheUsageOnStandardError) {
                         Case{{"--scale", "2x"}, "gobbler: --scale takes a whole number from 1 to 8, not '2x'"},
                         Case{{"--scale", ""}, "gobbler: --scale takes a whole number from 1 to 8, not ''"},
                         Case{{"--scale"}, "gobbler: --scale needs a value"},
+                        Case{{"--data"}, "gobbler: --data needs a value"},
+                        Case{{"--data="}, "gobbler: --data needs a directory"},
                         Case{{"--big"}, "gobbler: unknown option '--big'"},
                         Case{{"--window=1"}, "gobbler: unknown option '--window=1'"},
                         Case{{"-x"}, "gobbler: unknown option '-x'"},

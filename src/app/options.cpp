@@ -10,7 +10,8 @@
 #endif
 
 static const char USAGE[] =
-    "Usage: gobbler [--window | --fullscreen] [--scale N] [--help] [--version]\n"
+    "Usage: gobbler [--window | --fullscreen] [--scale N] [--mute] [--data DIR]\n"
+    "               [--help] [--version]\n"
     "\n"
     "Eat every dot in the maze and keep away from the ghosts.\n"
     "\n"
@@ -19,14 +20,25 @@ static const char USAGE[] =
     "  --fullscreen   start in full screen\n"
     "  --scale N      show the picture N times as large, 1 to 8 (default: the\n"
     "                 largest that fits the desktop)\n"
+    "  --mute         start with the sound off\n"
+    "  --data DIR     read the pictures and sounds from DIR (default: $GOBBLER_DATA,\n"
+    "                 else the working directory)\n"
     "  --help         print this help and exit\n"
     "  --version      print the version and exit\n"
     "\n"
     "Keys:\n"
     "  arrow keys     steer; on the title screen, start a game\n"
-    "  any other key  start a game (on the title screen)\n"
+    "  P, Pause       pause and resume the game\n"
+    "  M              turn the sound off and on (in a game)\n"
     "  F1             switch between window and full screen\n"
-    "  Escape         end the game; on the title screen, quit\n";
+    "  Escape         end the game; on the title screen, quit\n"
+    "  any other key  start a game (on the title screen)\n"
+    "\n"
+    "Gamepad:\n"
+    "  d-pad, left stick   steer\n"
+    "  A, B, X, Y          start a game (on the title screen)\n"
+    "  Start               pause and resume the game\n"
+    "  Back                end the game\n";
 
 void print_usage(FILE *f) { fputs(USAGE, f); }
 
@@ -46,10 +58,11 @@ static bool read_scale(const char *text, int *scale) {
 }
 
 OptionsResult parse_options(int argc, char **argv, Options *options, FILE *out, FILE *err) {
-  enum { OPT_WINDOW = 256, OPT_FULLSCREEN, OPT_SCALE, OPT_HELP, OPT_VERSION };
+  enum { OPT_WINDOW = 256, OPT_FULLSCREEN, OPT_SCALE, OPT_MUTE, OPT_DATA, OPT_HELP, OPT_VERSION };
   static const option LONG_OPTIONS[] = {
       {"window", no_argument, nullptr, OPT_WINDOW},   {"fullscreen", no_argument, nullptr, OPT_FULLSCREEN},
-      {"scale", required_argument, nullptr, OPT_SCALE}, {"help", no_argument, nullptr, OPT_HELP},
+      {"scale", required_argument, nullptr, OPT_SCALE}, {"mute", no_argument, nullptr, OPT_MUTE},
+      {"data", required_argument, nullptr, OPT_DATA},   {"help", no_argument, nullptr, OPT_HELP},
       {"version", no_argument, nullptr, OPT_VERSION},  {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // start afresh, also when called again
@@ -71,6 +84,13 @@ OptionsResult parse_options(int argc, char **argv, Options *options, FILE *out, 
           return bad_usage(err, message);
         }
         break;
+      case OPT_MUTE:
+        options->mute = true;
+        break;
+      case OPT_DATA:
+        if (*optarg == '\0') return bad_usage(err, "--data needs a directory");
+        options->data_dir = optarg;
+        break;
       case OPT_HELP:
         print_usage(out);
         return OPTIONS_DONE;
@@ -80,8 +100,8 @@ OptionsResult parse_options(int argc, char **argv, Options *options, FILE *out, 
       default: {
         // getopt has stepped past the word it could not take.
         const char *word = optind > 0 && optind <= argc ? argv[optind - 1] : "?";
-        if (optopt == OPT_SCALE)
-          snprintf(message, sizeof message, "--scale needs a value");
+        if (optopt == OPT_SCALE || optopt == OPT_DATA)
+          snprintf(message, sizeof message, "%s needs a value", optopt == OPT_SCALE ? "--scale" : "--data");
         else
           snprintf(message, sizeof message, "unknown option '%s'", word);
         return bad_usage(err, message);

@@ -1,11 +1,15 @@
-// The command line: gobbler [--window | --fullscreen] [--scale N] [--help] [--version]
+// The command line:
+// gobbler [--window | --fullscreen] [--scale N] [--mute] [--data DIR] [--help] [--version]
 #pragma once
 
 #include <cstdio>
+#include <string>
 
 struct Options {
   bool fullscreen = false;  // start in full screen instead of a window
   int scale = 0;            // window scale, 1 to MAX_SCALE; 0 picks the largest that fits
+  bool mute = false;        // start with the sound off
+  std::string data_dir;     // where the pictures and sounds are; empty: not given
 };
 
 const int MAX_SCALE = 8;

@@ -1,48 +1,124 @@
 #include "app/high_score.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
+#include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 const char *const HIGH_SCORE_FILE = "gobbler.hi";
-static const char *const HIGH_SCORE_TEMP = "gobbler.hi.new";
+
+namespace {
+
+enum FileState { FILE_ABSENT, FILE_READ, FILE_BLOCKED };
+
+// A file the player cannot read may hold a record; the game leaves it alone
+// and says so once a run.
+FileState blocked(const char *why) {
+  static bool said = false;
+  if (!said)
+    fprintf(stderr, "gobbler: cannot read \"%s\" (%s); the high score will not be saved over it\n", HIGH_SCORE_FILE, why);
+  said = true;
+  return FILE_BLOCKED;
+}
+
+// Reads up to the first 4 bytes of the file into b, *got of them.
+FileState read_file(unsigned char b[4], size_t *got) {
+  *got = 0;
+  struct stat st;
+  if (stat(HIGH_SCORE_FILE, &st) != 0) {
+    if (errno == ENOENT) return FILE_ABSENT;  // also a link to nothing yet
+    return blocked(strerror(errno));
+  }
+  // Only a plain file: opening a pipe of that name would wait forever.
+  if (!S_ISREG(st.st_mode)) return blocked("not a regular file");
+  int fd = open(HIGH_SCORE_FILE, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return blocked(strerror(errno));
+  ssize_t n = 1;
+  while (*got < 4 && (n = read(fd, b + *got, 4 - *got)) > 0) *got += n;
+  int err = errno;
+  close(fd);
+  return n < 0 ? blocked(strerror(err)) : FILE_READ;
+}
+
+// The file a save replaces: the end of the chain of symbolic links from
+// "gobbler.hi" (which need not exist yet), so a link to a shared file stays a
+// link and the shared file gets the score.
+std::string link_target() {
+  std::string path = HIGH_SCORE_FILE;
+  char to[PATH_MAX];
+  for (int hops = 0; hops < 40; ++hops) {
+    ssize_t n = readlink(path.c_str(), to, sizeof to - 1);
+    if (n <= 0) break;
+    // A relative link leads on from the directory that holds it.
+    size_t slash = path.rfind('/');
+    std::string dir = to[0] == '/' || slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    path = dir + std::string(to, n);
+  }
+  return path;
+}
+
+// Writes the 4 bytes at the start of `fd`, drops anything after them, puts
+// them on the disk and closes it: 0, or the first errno.
+int put_score(int fd, const unsigned char b[4]) {
+  int err = 0;
+  for (size_t done = 0; done < 4 && !err;) {
+    ssize_t n = write(fd, b + done, 4 - done);
+    if (n < 0) err = errno;
+    else done += n;
+  }
+  if (!err && (ftruncate(fd, 4) != 0 || fsync(fd) != 0)) err = errno;
+  if (close(fd) != 0 && !err) err = errno;
+  return err;
+}
+
+// Replaces `target` by a temporary file beside it, renamed over it, so it is
+// never left half written. When the directory refuses the temporary, a
+// writable file is written in place.
+int store(const std::string &target, const unsigned char b[4]) {
+  std::string temp = target + ".new";
+  int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) {
+    int err = errno;
+    if (err != EACCES && err != EPERM) return err;
+    fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
+    return fd < 0 ? err : put_score(fd, b);
+  }
+  int err = put_score(fd, b);
+  if (!err && rename(temp.c_str(), target.c_str()) != 0) err = errno;
+  if (err) unlink(temp.c_str());
+  return err;
+}
+
+}  // namespace
 
 void load_high_score(int32_t *hi) {
-  // Only a plain file: opening a pipe of that name would wait forever.
-  struct stat st;
-  if (stat(HIGH_SCORE_FILE, &st) != 0 || !S_ISREG(st.st_mode)) return;
-  FILE *f = fopen(HIGH_SCORE_FILE, "rb");
-  if (!f) return;
   unsigned char b[4];
-  size_t got = fread(b, 1, sizeof b, f);
-  fclose(f);
-  if (got != sizeof b) return;
+  size_t got;
+  if (read_file(b, &got) != FILE_READ || got != 4) return;
   uint32_t v = uint32_t(b[0]) | uint32_t(b[1]) << 8 | uint32_t(b[2]) << 16 | uint32_t(b[3]) << 24;
   *hi = static_cast<int32_t>(v);
 }
 
 bool save_high_score(int32_t hi) {
+  unsigned char old[4];  // only to learn that the file can be read
+  size_t got;
+  if (read_file(old, &got) == FILE_BLOCKED) return false;
   uint32_t v = static_cast<uint32_t>(hi);
   unsigned char b[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
                         static_cast<unsigned char>(v >> 16), static_cast<unsigned char>(v >> 24)};
-  FILE *f = fopen(HIGH_SCORE_TEMP, "wb");
-  bool ok = f != nullptr;
-  int err = errno;
-  if (ok) {
-    ok = fwrite(b, 1, sizeof b, f) == sizeof b;
-    // On disk before the rename, so a crash cannot leave an empty file.
-    ok = fflush(f) == 0 && fsync(fileno(f)) == 0 && ok;
-    err = errno;
-    ok = fclose(f) == 0 && ok;
-    if (ok) {
-      ok = rename(HIGH_SCORE_TEMP, HIGH_SCORE_FILE) == 0;
-      err = errno;
-    }
-    if (!ok) remove(HIGH_SCORE_TEMP);
-  }
-  if (!ok) fprintf(stderr, "gobbler: cannot save the high score %d to \"%s\": %s\n", hi, HIGH_SCORE_FILE, strerror(err));
-  return ok;
+  // Past a file-size limit the write fails with EFBIG instead of killing the game.
+  struct sigaction ignore = {}, before;
+  ignore.sa_handler = SIG_IGN;
+  sigaction(SIGXFSZ, &ignore, &before);
+  std::string target = link_target();
+  int err = store(target, b);
+  sigaction(SIGXFSZ, &before, nullptr);
+  if (err) fprintf(stderr, "gobbler: cannot save the high score %d to \"%s\": %s\n", hi, target.c_str(), strerror(err));
+  return !err;
 }

@@ -52,13 +52,18 @@ clean:
 # Installing for the desktop (see README.md): PREFIX, and DESTDIR for staging.
 PREFIX ?= /usr/local
 
-.PHONY: install uninstall screenshots
+.PHONY: install uninstall deb screenshots
 
 install: build
 	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(patsubst ~/%,$(HOME)/%,$(PREFIX))"
 
 uninstall:
 	DESTDIR="$(DESTDIR)" cmake -DMANIFEST="$(abspath $(BUILD))/install_manifest.txt" -P cmake/uninstall.cmake
+
+# The Debian package $(BUILD)/gobbler_<version>_<arch>.deb, installed under
+# /usr; `dpkg -i` it, or `apt install ./$(BUILD)/gobbler_*.deb`.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 # The pictures in docs/, drawn by the game's own renderer without a display.
 screenshots: setup $(BUILD)/CMakeCache.txt

@@ -29,7 +29,7 @@ foreach(listed IN LISTS installed)
 endforeach()
 
 # Directories named after the game, and those inside them, go when empty;
-# shared ones (bin, share/applications, the icon theme) stay.
+# shared ones (games, lib/games, share/applications, the icon theme) stay.
 list(REMOVE_DUPLICATES dirs)
 foreach(dir IN LISTS dirs)
   while(dir MATCHES "/gobbler(/.*)?$")

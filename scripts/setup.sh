@@ -8,6 +8,7 @@ PACKAGES=(
   liballegro4-dev
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils libx11-dev python3
+  dpkg-dev lintian appstream desktop-file-utils man-db bsdextrautils
 )
 
 missing=()

@@ -36,6 +36,7 @@ int main(int argc, char **argv) {
     fprintf(stderr, "gobbler: cannot open a 640x480 window with 16-bit colour: %s\n", allegro_error);
     return 1;
   }
+  set_data_dir(chosen_data_dir(options));
   std::string error;
   if (!load_assets(&error)) {
     allegro_exit();

@@ -42,6 +42,12 @@ static const char USAGE[] =
 
 void print_usage(FILE *f) { fputs(USAGE, f); }
 
+std::string chosen_data_dir(const Options &options) {
+  if (!options.data_dir.empty()) return options.data_dir;
+  const char *from_environment = getenv("GOBBLER_DATA");
+  return from_environment ? from_environment : "";
+}
+
 static OptionsResult bad_usage(FILE *err, const char *what) {
   fprintf(err, "gobbler: %s\n", what);
   print_usage(err);

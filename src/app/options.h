@@ -24,5 +24,9 @@ enum OptionsResult {
 // option prints one line naming it, then the usage, to `err`.
 OptionsResult parse_options(int argc, char **argv, Options *options, FILE *out, FILE *err);
 
+// Where the pictures and sounds are: --data, else $GOBBLER_DATA when set and
+// not empty, else "" (the working directory).
+std::string chosen_data_dir(const Options &options);
+
 // The usage and the keys, as --help prints them.
 void print_usage(FILE *f);

@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <set>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "render/bmp_check.h"
 #include "render/wav_check.h"
@@ -12,6 +14,10 @@
 AssetSet assets;
 
 namespace {
+
+// Absolute, so that every message names the whole path; "" is the working
+// directory, where the files are looked up by their bare names.
+std::string data_dir;
 
 // What a picture's size must be: exactly w x h, or at most that when `at_most`.
 struct SizeRule {
@@ -39,6 +45,13 @@ std::string cannot_load(const char *name, const std::string &why) {
   return std::string("gobbler: cannot load \"") + name + "\": " + why;
 }
 
+std::string where_files_are() {
+  if (!data_dir.empty()) return "";
+  char here[4096];
+  return std::string(" (game files are looked up in the working directory") +
+         (getcwd(here, sizeof here) ? std::string(", ") + here : std::string()) + ")";
+}
+
 bool readable(const char *name, std::string *error) {
   struct stat st;
   bool found = stat(name, &st) == 0;
@@ -49,15 +62,16 @@ bool readable(const char *name, std::string *error) {
   }
   FILE *f = found ? fopen(name, "rb") : nullptr;
   if (!f) {
-    *error = std::string("gobbler: cannot read \"") + name +
-             "\": the file is missing or unreadable (game files are looked up in the working directory)";
+    *error = std::string("gobbler: cannot read \"") + name + "\": the file is missing or unreadable" + where_files_are();
     return false;
   }
   fclose(f);
   return true;
 }
 
-bool load_wav(const char *name, SAMPLE **slot, std::string *error) {
+bool load_wav(const char *file, SAMPLE **slot, std::string *error) {
+  const std::string path = asset_path(file);
+  const char *name = path.c_str();
   if (!readable(name, error)) return false;
   // The library's loader believes whatever the headers say.
   std::string why;
@@ -73,7 +87,9 @@ bool load_wav(const char *name, SAMPLE **slot, std::string *error) {
   return true;
 }
 
-bool load_bmp(const char *name, const SizeRule &rule, BITMAP **slot, std::string *error) {
+bool load_bmp(const char *file, const SizeRule &rule, BITMAP **slot, std::string *error) {
+  const std::string path = asset_path(file);
+  const char *name = path.c_str();
   if (!readable(name, error)) return false;
   std::string why;
   if (!check_bmp_file(name, &why)) {
@@ -89,10 +105,10 @@ bool load_bmp(const char *name, const SizeRule &rule, BITMAP **slot, std::string
   bool fits = rule.w == 0 || (rule.at_most ? bmp->w <= rule.w && bmp->h <= rule.h
                                           : bmp->w == rule.w && bmp->h == rule.h);
   if (!fits) {
-    char msg[200];
-    snprintf(msg, sizeof msg, "gobbler: \"%s\" is %dx%d pixels; it must be %s%dx%d", name, bmp->w, bmp->h,
+    char sizes[120];
+    snprintf(sizes, sizeof sizes, " is %dx%d pixels; it must be %s%dx%d", bmp->w, bmp->h,
              rule.at_most ? "at most " : "", rule.w, rule.h);
-    *error = msg;
+    *error = std::string("gobbler: \"") + name + "\"" + sizes;
     destroy_bitmap(bmp);
     return false;
   }
@@ -113,6 +129,21 @@ void free_partial(AssetSet *a) {
 }
 
 }  // namespace
+
+void set_data_dir(const std::string &dir) {
+  data_dir.clear();
+  if (dir.empty()) return;
+  std::error_code failed;
+  std::filesystem::path whole = std::filesystem::absolute(dir, failed).lexically_normal();
+  data_dir = failed ? dir : whole.string();
+  // "/usr/share/games/gobbler/" and "/usr/share/games/gobbler" are one place.
+  while (data_dir.size() > 1 && data_dir.back() == '/') data_dir.pop_back();
+}
+
+std::string asset_path(const std::string &name) {
+  if (data_dir.empty()) return name;
+  return data_dir == "/" ? "/" + name : data_dir + "/" + name;
+}
 
 bool load_assets(std::string *error) {
   AssetSet a = {};

@@ -1,0 +1,58 @@
+#include "game/controls.h"
+
+#include <allegro.h>
+
+#include "platform/platform.h"
+
+static const int ARROW_KEYS[4] = {KEY_LEFT, KEY_RIGHT, KEY_UP, KEY_DOWN};
+const unsigned START_BUTTONS = 1u << PAD_A | 1u << PAD_B | 1u << PAD_X | 1u << PAD_Y | 1u << PAD_START;
+
+// What was down at the last reading, to see presses.
+static bool pause_was_down = false;
+static bool mute_was_down = false;
+static unsigned buttons_were_down = 0;
+// Arrows the pad put down in key[]: only these does it lift again, so that
+// keyboard presses are left alone.
+static bool pad_arrow[4] = {false, false, false, false};
+
+static bool button(const PadState &pad, int b) { return (pad.buttons >> b & 1) != 0; }
+
+static void pad_to_arrows(const PadState &pad) {
+  bool pushed[4] = {
+      pad.stick_x <= -PAD_PUSHED || pad.hat_x <= -PAD_PUSHED,
+      pad.stick_x >= PAD_PUSHED || pad.hat_x >= PAD_PUSHED,
+      pad.stick_y <= -PAD_PUSHED || pad.hat_y <= -PAD_PUSHED,
+      pad.stick_y >= PAD_PUSHED || pad.hat_y >= PAD_PUSHED,
+  };
+  for (int i = 0; i < 4; ++i) {
+    if (pushed[i] && !key[ARROW_KEYS[i]]) {
+      key[ARROW_KEYS[i]] = 1;
+      pad_arrow[i] = true;
+    } else if (!pushed[i] && pad_arrow[i]) {
+      key[ARROW_KEYS[i]] = 0;
+      pad_arrow[i] = false;
+    }
+  }
+}
+
+Controls read_controls() {
+  PadState pad;
+  platform.read_pad(&pad);
+  pad_to_arrows(pad);
+  bool pause_down = key[KEY_P] || key[KEY_PAUSE] || button(pad, PAD_START);
+  bool mute_down = key[KEY_M];
+  Controls in;
+  in.pause = pause_down && !pause_was_down;
+  in.mute = mute_down && !mute_was_down;
+  in.end_game = button(pad, PAD_BACK);
+  in.start_game = (pad.buttons & ~buttons_were_down & START_BUTTONS) != 0;
+  in.focus_lost = platform.focus_lost() != 0;
+  pause_was_down = pause_down;
+  mute_was_down = mute_down;
+  buttons_were_down = pad.buttons;
+  return in;
+}
+
+void reset_controls() { read_controls(); }
+
+bool end_requested(const Controls &in) { return key[KEY_ESC] || platform.close_requested() || in.end_game; }

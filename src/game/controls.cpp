@@ -38,6 +38,8 @@ static void pad_to_arrows(const PadState &pad) {
 Controls read_controls() {
   PadState pad;
   platform.read_pad(&pad);
+  // A pad pulled out lets go of everything it held.
+  if (!pad.present) pad = PadState();
   pad_to_arrows(pad);
   bool pause_down = key[KEY_P] || key[KEY_PAUSE] || button(pad, PAD_START);
   bool mute_down = key[KEY_M];

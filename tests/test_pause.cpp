@@ -45,8 +45,8 @@ class Pause : public testing::Test {
 };
 
 TEST_F(Pause, PFreezesTheGameUnderAPausedBoxUntilPressedAgain) {
-  for (int pause_key : {KEY_P, KEY_PAUSE}) {
-    SCOPED_TRACE(pause_key);
+  {
+    const int pause_key = KEY_P;
     play_frames(40, "1000");
     BITMAP *want = with_pause_box(fake.screen);
     V before = snapshot();
@@ -116,6 +116,57 @@ TEST_F(Pause, F1WhilePausedSwitchesTheDisplayAndShowsThePausedPictureAgain) {
   destroy_bitmap(want);
 }
 
+// The library's X11 keyboard flips key[KEY_PAUSE] at every press of Pause, auto-repeats included, and never
+// reports its release; a lost focus clears it.
+void flip_pause_key() { key[KEY_PAUSE] = !key[KEY_PAUSE]; }
+std::string paused_over(int frames) {
+  std::string seen;
+  for (int i = 0; i < frames; ++i) game_frame(), seen += char('0' + game_paused);
+  return seen;
+}
+
+TEST_F(Pause, ThePauseKeyActsOncePerPressAsTheLibraryReportsIt) {
+  play_frames(10, "1000");
+  // A press acts after four quiet frames; the game runs on meanwhile.
+  int x = game.player_x;
+  flip_pause_key();
+  EXPECT_EQ(paused_over(6), "000011");
+  EXPECT_EQ(x - game.player_x, 4);
+  // Held down: after the repeat delay the key flips every two or three frames; nothing more happens, nor after
+  // the last repeat.
+  EXPECT_EQ(paused_over(40), std::string(40, '1'));
+  std::string seen;
+  for (int i = 0; i < 24; ++i) flip_pause_key(), seen += paused_over(2 + i % 2);
+  EXPECT_EQ(seen + paused_over(20), std::string(60 + 20, '1'));
+  // Pressed again: resumes.
+  flip_pause_key();
+  EXPECT_EQ(paused_over(5), "11110");
+  // Paused by the key, then the focus goes: the library clears the key, in the frame the focus hint comes, the one
+  // before, or a few before; the game stays paused.
+  for (int before = 0; before < 4; ++before) {
+    SCOPED_TRACE(before);
+    if (!key[KEY_PAUSE]) flip_pause_key();
+    paused_over(6);
+    ASSERT_EQ(game_paused, 1);
+    key[KEY_PAUSE] = 0;
+    paused_over(before);
+    fake.focus_lost = 1;
+    EXPECT_EQ(paused_over(10), std::string(10, '1'));
+    key[KEY_P] = 1;  // resumed with P
+    paused_over(1);
+    key[KEY_P] = 0;
+    ASSERT_EQ(game_paused, 0);
+  }
+  // F1 while paused by the key: the display switch clears it; still paused.
+  flip_pause_key();
+  paused_over(6);
+  key[KEY_F1] = 1;
+  paused_over(1);
+  key[KEY_F1] = 0, key[KEY_PAUSE] = 0;
+  EXPECT_EQ(paused_over(10), std::string(10, '1'));
+  EXPECT_EQ(fake.toggles, 1);
+}
+
 TEST_F(Pause, PausedFramesStillWaitForTheTick) {
   // P pressed at tick 5, released at tick 6; the close button at tick 40 ends the game.
   recording::begin_game();
@@ -179,13 +230,16 @@ TEST_F(Pause, AKeyHeldIntoTheGameOrThroughAPauseActsOncePerPress) {
   EXPECT_EQ(seen, "1111110");
 }
 
-// A recording played with pauses put in before some of its frames: paused by `how` (P, Pause or the pad's Start)
-// with other keys pressed meanwhile, resumed together with that frame's own keys.
+// A recording played with pauses put in before some of its frames: paused by `how` (P, the Pause key or the pad's
+// Start) with other keys pressed meanwhile, resumed in that frame, with its own keys.
 struct PausedReplay {
   std::vector<uint32_t> checks;  // after each recorded frame
   recording::State final;
   int paused_frames = 0;
 };
+
+// The Pause key acts this many frames after its flip.
+const int PAUSE_KEY_DELAY = 4;
 
 PausedReplay replay_with_pauses(const recording::Recording &r, const std::vector<size_t> &pause_before, int how) {
   PausedReplay p;
@@ -193,18 +247,25 @@ PausedReplay replay_with_pauses(const recording::Recording &r, const std::vector
   auto press = [how](bool down) {
     if (how == 2) {
       fake.pad.present = 1, fake.pad.buttons = down ? 1u << PAD_START : 0;
-    } else {
-      key[how == 0 ? KEY_P : KEY_PAUSE] = down;
+    } else if (how == 0) {
+      key[KEY_P] = down;
+    } else if (down) {
+      flip_pause_key();  // the Pause key: a press is a flip, acting PAUSE_KEY_DELAY frames later
     }
   };
+  const int PAUSED = 50;  // frames
   bool ended = false;
   size_t next_pause = 0;
   for (size_t f = 0; f < r.keys.size() && !ended; ++f) {
-    if (next_pause < pause_before.size() && pause_before[next_pause] == f) {
+    bool pause_now = next_pause < pause_before.size() && pause_before[next_pause] == f;
+    if (pause_now) {
       ++next_pause;
       V before = snapshot();
-      for (int i = 0; i < 50; ++i) {
-        press(i < 3);
+      for (int i = 0; i < PAUSED; ++i) {
+        if (how == 1)
+          press(i == PAUSED - PAUSE_KEY_DELAY);  // resumes in the recorded frame below
+        else
+          press(i < 3);
         recording::hold_arrows(i % 3 ? "1010" : "0101");
         key[KEY_M] = i == 20 || i == 22;  // sound off and back on while paused
         fake.focus_lost = i == 30;
@@ -214,11 +275,14 @@ PausedReplay replay_with_pauses(const recording::Recording &r, const std::vector
       }
       before[3] += 1;  // the box
       EXPECT_EQ(snapshot(), before) << "paused before frame " << f;
-      press(true);  // resumes in this frame
+      if (how != 1) press(true);  // resumes in this frame
     }
+    // The Pause key pauses before frame f once flipped PAUSE_KEY_DELAY frames earlier.
+    bool pause_soon = how == 1 && next_pause < pause_before.size() && pause_before[next_pause] == f + PAUSE_KEY_DELAY;
+    if (pause_soon) press(true);
     recording::hold_arrows(r.keys[f]);
     ended = game_frame() == FRAME_GAME_ENDED;
-    press(false);
+    if (how != 1) press(false);
     p.checks.push_back(recording::check_value());
   }
   p.final = recording::final_state(start, (int)p.checks.size(), ended);
@@ -229,9 +293,9 @@ TEST_F(Pause, APausedAndResumedGameEndsInTheSameStateAsTheUnpausedOne) {
   for (const char *name : {"game_600_frames.txt", "game_to_game_over.txt"}) {
     SCOPED_TRACE(name);
     recording::Recording r = load(name);
-    // At the first frame, mid-game, and in the recording's last frames (through a death on the way to game over).
+    // Early, mid-game, and in the recording's last frames (through a death on the way to game over).
     // (Frames apart: a release and a new press between two frames would be one press.)
-    std::vector<size_t> at = {0, 2, 250, 400, r.keys.size() - 2};
+    std::vector<size_t> at = {4, 10, 250, 400, r.keys.size() - 2};
     for (int how = 0; how < 3; ++how) {
       PausedReplay p = replay_with_pauses(r, at, how);
       EXPECT_EQ(p.paused_frames, 50 * int(at.size())) << how;

@@ -10,7 +10,7 @@
 const int PAD_PUSHED = 64;
 
 struct Controls {
-  bool pause = false;       // P, Pause or the pad's Start went down
+  bool pause = false;       // P or the pad's Start went down, or Pause was pressed
   bool mute = false;        // M went down
   bool end_game = false;    // the pad's Back is down
   bool start_game = false;  // A, B, X, Y or Start went down (on the title)

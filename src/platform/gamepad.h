@@ -20,6 +20,6 @@ const int PAD_START = 7;
 
 // Looks for pads; finding none is fine.
 void start_gamepad();
-// Polls the first pad. With none, looks again now and then, so that a pad
-// plugged in later is found.
+// Polls the first pad; every two seconds looks for pads afresh, so that one
+// plugged in or pulled out is noticed.
 void read_gamepad(PadState *pad);

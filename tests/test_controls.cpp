@@ -192,6 +192,15 @@ TEST_F(Controls, InAGameStartPausesAndBackEndsTheGame) {
   int lives = game.lives;
   EXPECT_EQ(game_frame(), FRAME_GAME_ENDED);
   EXPECT_EQ((V{game.lives, int(fake.rests.size()), fake.rests.back(), fake.shows}), (V{lives, 2, 2000, 2}));  // boxes: pause, game over
+  // Back held since before the game (from the title) ends nothing until pressed anew.
+  recording::begin_game();
+  fake.pad.present = 1, fake.pad.buttons = 1u << PAD_BACK;
+  start_game();
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(game_frame(), FRAME_GO_ON);
+  fake.pad.buttons = 0;
+  EXPECT_EQ(game_frame(), FRAME_GO_ON);
+  fake.pad.buttons = 1u << PAD_BACK;
+  EXPECT_EQ(game_frame(), FRAME_GAME_ENDED);
   // Buttons that mean nothing in a game change nothing.
   recording::begin_game();
   fake.pad.present = 1;

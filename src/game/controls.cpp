@@ -2,25 +2,14 @@
 
 #include <allegro.h>
 
+#include "game/pause_key.h"
 #include "platform/platform.h"
 
 static const int ARROW_KEYS[4] = {KEY_LEFT, KEY_RIGHT, KEY_UP, KEY_DOWN};
 const unsigned START_BUTTONS = 1u << PAD_A | 1u << PAD_B | 1u << PAD_X | 1u << PAD_Y | 1u << PAD_START;
 
-// The library's X11 keyboard makes the Pause key a toggle: every press,
-// auto-repeats included, flips key[KEY_PAUSE]; its releases never come; a lost
-// focus (a display switch too) clears it. So a press is a flip that stands
-// alone: no other flip in the PAUSE_KEY_QUIET frames before and after it
-// (repeats come some 40 ms apart), and no focus loss or F1 among them. It acts
-// once those frames have passed.
-const int PAUSE_KEY_QUIET = 4;
-static bool pause_key_seen = false;
-static int frames_since_flip = PAUSE_KEY_QUIET;  // counts up to PAUSE_KEY_QUIET
-static int flip_pending = 0;  // frames until a lone flip counts; 0: none
-static int disturbed = 0;     // frames in which flips are the focus's, not the player's
-
 // What was down at the last reading, to see presses.
-static bool pause_was_down = false;
+static bool pause_was_down = false;  // P or Start
 static bool mute_was_down = false;
 static unsigned buttons_were_down = 0;
 // Arrows the pad put down in key[]: only these does it lift again, so that
@@ -47,24 +36,6 @@ static void pad_to_arrows(const PadState &pad) {
   }
 }
 
-static bool pause_key_pressed(bool focus_lost) {
-  bool flip = (key[KEY_PAUSE] != 0) != pause_key_seen;
-  pause_key_seen = key[KEY_PAUSE] != 0;
-  if (focus_lost || key[KEY_F1]) {
-    disturbed = PAUSE_KEY_QUIET;
-    flip_pending = 0;
-  } else if (disturbed > 0) {
-    --disturbed;
-  }
-  if (flip) {
-    flip_pending = frames_since_flip >= PAUSE_KEY_QUIET && disturbed == 0 ? PAUSE_KEY_QUIET : 0;
-    frames_since_flip = 0;
-    return false;
-  }
-  if (frames_since_flip < PAUSE_KEY_QUIET) ++frames_since_flip;
-  return flip_pending > 0 && --flip_pending == 0;
-}
-
 Controls read_controls() {
   PadState pad;
   platform.read_pad(&pad);
@@ -75,11 +46,12 @@ Controls read_controls() {
   bool mute_down = key[KEY_M];
   Controls in;
   in.focus_lost = platform.focus_lost() != 0;
-  bool pause_key = pause_key_pressed(in.focus_lost);
+  bool pause_key = pause_key_pressed(in.focus_lost || key[KEY_F1]);
+  unsigned went_down = pad.buttons & ~buttons_were_down;
   in.pause = (pause_down && !pause_was_down) || pause_key;
   in.mute = mute_down && !mute_was_down;
-  in.end_game = button(pad, PAD_BACK);
-  in.start_game = (pad.buttons & ~buttons_were_down & START_BUTTONS) != 0;
+  in.end_game = (went_down >> PAD_BACK & 1) != 0;
+  in.start_game = (went_down & START_BUTTONS) != 0;
   pause_was_down = pause_down;
   mute_was_down = mute_down;
   buttons_were_down = pad.buttons;
@@ -88,9 +60,7 @@ Controls read_controls() {
 
 void reset_controls() {
   read_controls();
-  frames_since_flip = PAUSE_KEY_QUIET;
-  flip_pending = 0;
-  disturbed = 0;
+  reset_pause_key();
 }
 
 bool end_requested(const Controls &in) { return key[KEY_ESC] || platform.close_requested() || in.end_game; }

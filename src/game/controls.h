@@ -12,7 +12,7 @@ const int PAD_PUSHED = 64;
 struct Controls {
   bool pause = false;       // P or the pad's Start went down, or Pause was pressed
   bool mute = false;        // M went down
-  bool end_game = false;    // the pad's Back is down
+  bool end_game = false;    // the pad's Back went down
   bool start_game = false;  // A, B, X, Y or Start went down (on the title)
   bool focus_lost = false;  // the window lost the keyboard focus
 };

@@ -6,6 +6,8 @@
 #include <stdexcept>
 
 #include "platform/platform.h"
+#include "game/pause.h"
+#include "game/sound.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
 
@@ -52,6 +54,16 @@ static void fake_clear_keybuf() {
   fake.keys_waiting = 0;
 }
 static int fake_close() { return fake.close; }
+static void fake_stop_sounds() { ++fake.sound_stops; }
+static int fake_focus_lost() {
+  int lost = fake.focus_lost;
+  fake.focus_lost = 0;
+  return lost;
+}
+static void fake_read_pad(PadState *pad) {
+  ++fake.pad_reads;
+  *pad = fake.pad;
+}
 
 void release_all_keys() {
   for (int i = 0; i < KEY_MAX; ++i) key[i] = 0;
@@ -64,8 +76,11 @@ void use_fake_platform() {
   fake.screen = screen_bitmap;
   clear_to_color(fake.screen, 0);
   platform = Platform{fake_display, fake_show_display, fake_present, fake_vsync,      fake_rest,         fake_ticks,  fake_wait_tick,
-                      fake_play,    fake_toggle,  fake_keypressed, fake_clear_keybuf, fake_close};
+                      fake_play,    fake_toggle,  fake_keypressed, fake_clear_keybuf, fake_close,
+                      fake_stop_sounds, fake_focus_lost, fake_read_pad};
   release_all_keys();
+  sound_muted = 0;
+  game_paused = 0;
 }
 
 std::string data_path(const std::string &name) { return std::string(GOBBLER_DATA_DIR) + "/" + name; }

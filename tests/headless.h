@@ -4,6 +4,8 @@
 
 #include <allegro.h>
 
+#include "platform/gamepad.h"
+
 #include <string>
 #include <vector>
 
@@ -24,6 +26,10 @@ struct FakePlatform {
   int ticks = 0;                   // advanced by one per tick wait
   int keys_waiting = 0;            // keypressed() answers while > 0
   int close = 0;                   // the close button was used
+  int sound_stops = 0;             // stop_sounds() calls
+  int focus_lost = 0;              // answered once by focus_lost(), then cleared
+  PadState pad;                    // what the pad reads; no pad by default
+  int pad_reads = 0;
 };
 extern FakePlatform fake;
 

@@ -8,6 +8,8 @@
 #include "platform/display.h"
 #include "app/game_cycle.h"
 #include "app/options.h"
+#include "game/sound.h"
+#include "platform/gamepad.h"
 #include "platform/pacing.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
@@ -31,6 +33,9 @@ int main(int argc, char **argv) {
   install_keyboard();
   // The game plays silently when there is no sound device.
   install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
+  sound_muted = options.mute;
+  // No pad: the keyboard alone.
+  start_gamepad();
 
   if (!open_window()) {
     fprintf(stderr, "gobbler: cannot open a 640x480 window with 16-bit colour: %s\n", allegro_error);

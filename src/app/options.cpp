@@ -36,7 +36,7 @@ static const char USAGE[] =
     "\n"
     "Gamepad:\n"
     "  d-pad, left stick   steer\n"
-    "  A, B, X, Y          start a game (on the title screen)\n"
+    "  A, B, X, Y, Start   start a game (on the title screen)\n"
     "  Start               pause and resume the game\n"
     "  Back                end the game\n";
 

@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "platform/platform.h"
+#include "game/controls.h"
 #include "game/game_state.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
@@ -69,7 +70,8 @@ bool parade_frame(bool *quit) {
     platform.clear_keybuf();
     platform.toggle_display();
   }
-  if (platform.keypressed()) return true;
+  // Any key, or a face button or Start on the pad.
+  if (platform.keypressed() || read_controls().start_game) return true;
   blit(assets.title, back_buffer, 0, 0, 0, 0, back_buffer->w, back_buffer->h);
   draw_parade(back_buffer);
   if (++game.player_x > PARADE_WRAP) game.player_x = 0;
@@ -80,6 +82,7 @@ TitleResult run_title() {
   platform.clear_keybuf();
   platform.rest(10);
   platform.clear_keybuf();
+  reset_controls();
   blit(assets.title, back_buffer, 0, 0, 0, 0, back_buffer->w, back_buffer->h);
   start_parade();
   bool quit = false;

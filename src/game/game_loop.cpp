@@ -3,10 +3,13 @@
 #include <allegro.h>
 
 #include "platform/platform.h"
+#include "game/controls.h"
 #include "game/game_state.h"
 #include "game/ghosts.h"
+#include "game/pause.h"
 #include "game/pickups.h"
 #include "game/player.h"
+#include "game/sound.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
 
@@ -31,9 +34,11 @@ void start_game() {
   game.level = 0;
   reset_actors();
   reset_maze();
+  game_paused = 0;
+  reset_controls();
   draw_frame();
   platform.present(back_buffer);
-  platform.play(assets.intro);
+  play_sound(assets.intro);
   platform.rest(START_PAUSE_MS);
 }
 
@@ -47,6 +52,10 @@ static bool player_caught() {
 }
 
 FrameResult game_frame() {
+  Controls in = read_controls();
+  if (in.mute) toggle_mute();
+  if (update_pause(in)) return paused_frame(in);
+
   // Show the last picture, compose this frame's: the rules below read it.
   platform.present(back_buffer);
   rectfill(back_buffer, 0, 0, 640, 480, makecol(0, 0, 0));
@@ -61,13 +70,13 @@ FrameResult game_frame() {
   update_fruit();
   if (game.fright_active == -1) run_fright();
 
-  if (key[KEY_ESC] || platform.close_requested()) {
+  if (end_requested(in)) {
     show_game_over();
     return FRAME_GAME_ENDED;
   }
 
   if (player_caught()) {
-    platform.play(assets.dies);
+    play_sound(assets.dies);
     platform.rest(DEATH_PAUSE_MS);
     reset_actors();
     game.lives -= 1;

@@ -1,7 +1,7 @@
 #include "game/pickups.h"
 
-#include "platform/platform.h"
 #include "game/game_state.h"
+#include "game/sound.h"
 #include "render/assets.h"
 
 // Cells under the player's square that hold its pick-ups, as (row, column)
@@ -20,7 +20,7 @@ static int eat_cells(int code, int points, SAMPLE *sound) {
     if (r < 0 || r >= MAZE_ROWS || c < 0 || c >= MAZE_COLS) continue;
     if (game.maze[r][c] != code) continue;
     game.maze[r][c] = TILE_EMPTY;
-    platform.play(sound);
+    play_sound(sound);
     game.score += points;
     ++eaten;
   }
@@ -47,7 +47,7 @@ void update_fruit() {
   if (game.fruit_state != FRUIT_SHOWN) return;
   int column = game.player_x / CELL;
   if ((column == 15 || column == 16) && game.player_y / CELL == 13) {
-    platform.play(assets.fruit_or_pill);
+    play_sound(assets.fruit_or_pill);
     game.fruit_state = FRUIT_EATEN;
     game.score += FRUIT_POINTS[game.level];
   }
@@ -65,7 +65,7 @@ void run_fright() {
     game.ghost_y[k] = GHOST_HOME_Y;
     game.ghost_dir[k] = EATEN_GHOST_DIR;
     game.ghost_mode[k] = GHOST_NORMAL;
-    platform.play(assets.eat_ghost);
+    play_sound(assets.eat_ghost);
   }
   game.fright_timer -= 1;
   if (game.fright_timer <= 0) {

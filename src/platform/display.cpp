@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/focus.h"
 #include "platform/window.h"
 
 int windowed = 1;
@@ -13,6 +14,7 @@ static bool set_mode(int want_windowed) {
   int driver = want_windowed ? GFX_AUTODETECT_WINDOWED : GFX_AUTODETECT;
   if (set_gfx_mode(driver, SCREEN_W_PX, SCREEN_H_PX, 0, 0) != 0) return false;
   dress_window();
+  watch_focus();
   return true;
 }
 

@@ -1,6 +1,8 @@
 #include "platform/platform.h"
 
 #include "platform/display.h"
+#include "platform/focus.h"
+#include "platform/gamepad.h"
 #include "platform/pacing.h"
 #include "platform/window.h"
 
@@ -30,7 +32,20 @@ static void real_show_display() { real_present(real_display()); }
 static void real_vsync() { vsync(); }
 static void real_rest(int ms) { rest(ms); }
 static int real_ticks() { return tick_counter; }
-static void real_play(SAMPLE *sample) { play_sample(sample, 255, 128, 1000, 0); }
+// Every sample started, so that muting can stop them all.
+const int MAX_SAMPLES_HEARD = 16;
+static SAMPLE *samples_heard[MAX_SAMPLES_HEARD];
+static int samples_heard_count = 0;
+
+static void real_play(SAMPLE *sample) {
+  bool known = false;
+  for (int i = 0; i < samples_heard_count; ++i) known = known || samples_heard[i] == sample;
+  if (!known && samples_heard_count < MAX_SAMPLES_HEARD) samples_heard[samples_heard_count++] = sample;
+  play_sample(sample, 255, 128, 1000, 0);
+}
+static void real_stop_sounds() {
+  for (int i = 0; i < samples_heard_count; ++i) stop_sample(samples_heard[i]);
+}
 static int real_keypressed() { return keypressed(); }
 static void real_clear_keybuf() { clear_keybuf(); }
 static int real_close_requested() { return close_button_pressed; }
@@ -38,4 +53,5 @@ static int real_close_requested() { return close_button_pressed; }
 Platform platform = {
     real_display, real_show_display, real_present, real_vsync,         real_rest,         real_ticks,          wait_for_tick_after,
     real_play,    toggle_display_mode, real_keypressed, real_clear_keybuf, real_close_requested,
+    real_stop_sounds, focus_lost, read_gamepad,
 };

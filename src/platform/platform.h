@@ -5,6 +5,8 @@
 
 #include <allegro.h>
 
+#include "platform/gamepad.h"
+
 struct Platform {
   // The 640x480 16-bit picture on show, to draw over (the game over box);
   // show_display() then brings what was drawn to the screen.
@@ -20,6 +22,9 @@ struct Platform {
   int (*keypressed)();
   void (*clear_keybuf)();
   int (*close_requested)();         // the window's close button was used
+  void (*stop_sounds)();            // silence every sample still playing
+  int (*focus_lost)();              // 1 once after the window lost the focus
+  void (*read_pad)(PadState *pad);  // the first gamepad, polled
 };
 
 // Starts out with the real machine's entries.

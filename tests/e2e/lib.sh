@@ -31,9 +31,9 @@ e2e_begin() {
   fresh_data
 }
 fresh_data() { RUN_DIR=$(mktemp -d "$WORK/data.XXXXXX") && cp "$DATA"/*.{bmp,wav} "$RUN_DIR" || e2e_fail "no $DATA"; }
-launch() {
+launch() {  # "$@": the program's options
   RUNS=$((RUNS + 1))
-  (cd "$RUN_DIR" && exec "$GOBBLER" >"$WORK/out.$RUNS" 2>"$WORK/err.$RUNS" </dev/null) &
+  (cd "$RUN_DIR" && exec "$GOBBLER" "$@" >"$WORK/out.$RUNS" 2>"$WORK/err.$RUNS" </dev/null) &
   GAME_PID=$!
 }
 # Waits up to $1 s for the game to end (else fails with $2); its status in GOB_RC.
@@ -51,8 +51,8 @@ window_up() {  # WIN: the game's visible window titled "Gobbler"
   alive "$GAME_PID" || { wait "$GAME_PID"; e2e_fail "the program ended (status $?) instead of opening its window"; }
   WIN=$(xdotool search --onlyvisible --name '^Gobbler$' 2>/dev/null | head -n 1) && [ -n "$WIN" ]
 }
-open_title() {
-  launch
+open_title() {  # "$@": the program's options
+  launch "$@"
   within 10 window_up || e2e_fail "no visible window titled \"Gobbler\" within 10 s"
   xdotool mousemove --sync 320 240 >/dev/null 2>&1
   poll_shot title is_title 5 || e2e_fail "the title picture is not on screen"
@@ -101,6 +101,12 @@ is_game_over() {
   px_ok "$1" 160 183 'END { print (all("white", 212, 160, 299, 167) && all("white", 212, 176, 299, 183) &&
     all("white", 212, 168, 219, 175) && all("white", 292, 168, 299, 175) &&
     count("black", 220, 168, 291, 175) >= 40 && count("white", 220, 168, 291, 175) >= 200) }'
+}
+# The " PAUSED " box: a 64x24 white frame at (224, 160) round dark letters.
+is_paused() {
+  px_ok "$1" 160 183 'END { print (all("white", 224, 160, 287, 167) && all("white", 224, 176, 287, 183) &&
+    all("white", 224, 168, 231, 175) && all("white", 280, 168, 287, 175) &&
+    count("black", 232, 168, 279, 175) >= 30 && count("white", 232, 168, 279, 175) >= 150) }'
 }
 # The game picture: the long wall bar of row 0 and a block of row 12.
 is_maze() { px_ok "$1" 0 207 'END { print all("wall", 48, 0, 463, 15) && all("wall", 16, 192, 31, 207) }'; }

@@ -1,0 +1,40 @@
+#include "game/pause.h"
+
+#include <allegro.h>
+
+#include "platform/platform.h"
+
+int game_paused = 0;
+
+void show_pause_box() {
+  // In the style of the game-over box and on its rows, so that ending a
+  // paused game covers this box with that one.
+  BITMAP *s = platform.display();
+  int bg = makecol(255, 255, 255);
+  textprintf_centre_ex(s, font, 256, 160, 2, bg, "        ");
+  textprintf_centre_ex(s, font, 256, 168, 2, bg, " PAUSED ");
+  textprintf_centre_ex(s, font, 256, 176, 2, bg, "        ");
+  platform.show_display();
+}
+
+bool update_pause(const Controls &in) {
+  int was_paused = game_paused;
+  if (in.pause) game_paused = !game_paused;
+  if (in.focus_lost) game_paused = 1;
+  if (game_paused && !was_paused) show_pause_box();
+  return game_paused;
+}
+
+FrameResult paused_frame(const Controls &in) {
+  if (key[KEY_F1]) {
+    platform.toggle_display();
+    // The new mode starts with whatever it shows: put the picture back.
+    show_pause_box();
+  }
+  if (end_requested(in)) {
+    game_paused = 0;
+    show_game_over();
+    return FRAME_GAME_ENDED;
+  }
+  return FRAME_GO_ON;
+}

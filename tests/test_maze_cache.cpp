@@ -1,4 +1,4 @@
-// The wall picture must not change a single pixel: the wall probes read the picture back.
+// The wall sprite must not change a single pixel: the wall probes read the picture back.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,12 +12,14 @@
 
 namespace {
 
+int background = 0;  // what the back buffer holds before a frame is composed
+
 // The frame without the cache, then by `compose` with it: do the pictures and the blink counters agree?
-bool cache_agrees(void (*compose)() = [] { clear_to_color(back_buffer, 0), draw_frame(); }) {
+bool cache_agrees(void (*compose)() = [] { clear_to_color(back_buffer, background), draw_frame(); }) {
   static BITMAP *plain = create_bitmap(640, 480);
   const int blink_before = blink_counter;
   maze_cache_enabled = false;
-  clear_to_color(back_buffer, 0), draw_frame();
+  clear_to_color(back_buffer, background), draw_frame();
   maze_cache_enabled = true;
   blit(back_buffer, plain, 0, 0, 0, 0, 640, 480);
   const int blink_plain = blink_counter;
@@ -54,6 +56,9 @@ TEST(MazeCache, FollowsNewOrChangedWallPicturesAndWalls) {
   reset_maze();
   blink_counter = 40;  // pills shown
   ASSERT_TRUE(cache_agrees());
+  background = 0x1234;  // only wall pixels are drawn: what lies under the rest stays
+  EXPECT_TRUE(cache_agrees());
+  background = 0;
   const AssetSet saved = assets;
   int builds = maze_cache_builds;
   for (BITMAP **piece : {&assets.straight_wall, &assets.wall_corner}) {  // marked so that old walls would show

@@ -64,19 +64,19 @@ void draw_maze_uncached(BITMAP *b) {
 namespace {
 
 // The walls alone, and what they were drawn from.
-struct WallPicture {
-  BITMAP *picture = nullptr;
+struct WallSprite {
+  RLE_SPRITE *picture = nullptr;
   BITMAP *straight_wall = nullptr;
   BITMAP *wall_corner = nullptr;
   Maze walls = {};
 };
 
-WallPicture cache;
+WallSprite cache;
 
 int wall_code(int code) { return is_wall_tile(code) ? code : TILE_EMPTY; }
 
 bool cache_fits(int depth) {
-  if (!cache.picture || bitmap_color_depth(cache.picture) != depth || cache.straight_wall != assets.straight_wall ||
+  if (!cache.picture || cache.picture->color_depth != depth || cache.straight_wall != assets.straight_wall ||
       cache.wall_corner != assets.wall_corner)
     return false;
   for (int r = 0; r < MAZE_ROWS; ++r)
@@ -88,21 +88,25 @@ bool cache_fits(int depth) {
 void build_cache(int depth) {
   ++maze_cache_builds;
   forget_maze_cache();
-  cache.picture = create_bitmap_ex(depth, MAZE_COLS * CELL, MAZE_ROWS * CELL);
-  clear_bitmap(cache.picture);
+  // Drawn on the transparent colour, the walls become a run-length sprite:
+  // each frame copies their pixels and skips the rest.
+  BITMAP *walls = create_bitmap_ex(depth, MAZE_COLS * CELL, MAZE_ROWS * CELL);
+  clear_to_color(walls, bitmap_mask_color(walls));
   cache.straight_wall = assets.straight_wall;
   cache.wall_corner = assets.wall_corner;
   for (int r = 0; r < MAZE_ROWS; ++r)
     for (int c = 0; c < MAZE_COLS; ++c) {
       cache.walls[r][c] = wall_code(game.maze[r][c]);
-      draw_wall_tile(cache.picture, cache.walls[r][c], c * CELL, r * CELL);
+      draw_wall_tile(walls, cache.walls[r][c], c * CELL, r * CELL);
     }
+  cache.picture = get_rle_sprite(walls);
+  destroy_bitmap(walls);
 }
 
 }  // namespace
 
 void forget_maze_cache() {
-  if (cache.picture) destroy_bitmap(cache.picture);
+  if (cache.picture) destroy_rle_sprite(cache.picture);
   cache.picture = nullptr;
 }
 
@@ -113,8 +117,7 @@ void draw_maze(BITMAP *b) {
   }
   int depth = bitmap_color_depth(b);
   if (!cache_fits(depth)) build_cache(depth);
-  // Black where no wall is, like the target: a plain copy.
-  blit(cache.picture, b, 0, 0, 0, 0, cache.picture->w, cache.picture->h);
+  draw_rle_sprite(b, cache.picture, 0, 0);
   for (int r = 0; r < MAZE_ROWS; ++r)
     for (int c = 0; c < MAZE_COLS; ++c) draw_pickup_tile(b, game.maze[r][c], c * CELL, r * CELL);
 }

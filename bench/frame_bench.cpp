@@ -4,8 +4,7 @@
 //                draw_frame, player, pick-ups, ghosts; the copy to the
 //                display is left out), from a snapshot taken after 600
 //                scripted frames
-//   draw_frame   composing the picture alone (with the wall cache)
-//   draw_frame_uncached   the same, every maze cell drawn as it comes
+//   draw_frame   composing the picture alone
 //   floor        clearing the 640x480 back buffer and blitting the title
 //                picture into it: the least any frame of a full-screen
 //                picture can cost
@@ -28,7 +27,6 @@
 #include "headless.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
-#include "render/maze_cache.h"
 
 namespace {
 
@@ -115,16 +113,14 @@ void game_frame_bench(benchmark::State &state) {
   platform.present = present;
 }
 
-void draw_frame_bench(benchmark::State &state, bool cached) {
+void draw_frame_bench(benchmark::State &state) {
   restore_snapshot();
   clear_to_color(back_buffer, 0);
-  maze_cache_enabled = cached;
   for (auto _ : state) {
     blink_counter = snapshot_blink;
     draw_frame();
     benchmark::ClobberMemory();
   }
-  maze_cache_enabled = true;
 }
 
 void floor_bench(benchmark::State &state) {
@@ -157,14 +153,13 @@ int main(int argc, char **argv) {
     return 2;
   }
 
-  const char *names[] = {"game_frame", "draw_frame", "draw_frame_uncached", "floor"};
+  const char *names[] = {"game_frame", "draw_frame", "floor"};
   auto setup = [](benchmark::internal::Benchmark *b) {
     b->Unit(benchmark::kMicrosecond)->Repetitions(5)->DisplayAggregatesOnly(true);
   };
   setup(benchmark::RegisterBenchmark(names[0], game_frame_bench));
-  setup(benchmark::RegisterBenchmark(names[1], draw_frame_bench, true));
-  setup(benchmark::RegisterBenchmark(names[2], draw_frame_bench, false));
-  setup(benchmark::RegisterBenchmark(names[3], floor_bench));
+  setup(benchmark::RegisterBenchmark(names[1], draw_frame_bench));
+  setup(benchmark::RegisterBenchmark(names[2], floor_bench));
 
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 2;

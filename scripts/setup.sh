@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake make pkg-config
-  liballegro4-dev
+  liballegro4-dev libloadpng4-dev
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils libx11-dev python3
   dpkg-dev lintian appstream desktop-file-utils man-db bsdextrautils

@@ -1,4 +1,4 @@
-// The wall cache must not change a single pixel: the wall probes read the picture back.
+// The wall sprite must not change a single pixel: the wall probes read the picture back.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -12,12 +12,14 @@
 
 namespace {
 
+int background = 0;  // what the back buffer holds before a frame is composed
+
 // The frame without the cache, then by `compose` with it: do the pictures and the blink counters agree?
-bool cache_agrees(void (*compose)() = [] { clear_to_color(back_buffer, 0), draw_frame(); }) {
+bool cache_agrees(void (*compose)() = [] { clear_to_color(back_buffer, background), draw_frame(); }) {
   static BITMAP *plain = create_bitmap(640, 480);
   const int blink_before = blink_counter;
   maze_cache_enabled = false;
-  clear_to_color(back_buffer, 0), draw_frame();
+  clear_to_color(back_buffer, background), draw_frame();
   maze_cache_enabled = true;
   blit(back_buffer, plain, 0, 0, 0, 0, 640, 480);
   const int blink_plain = blink_counter;
@@ -54,6 +56,9 @@ TEST(MazeCache, FollowsNewOrChangedWallPicturesAndWalls) {
   reset_maze();
   blink_counter = 40;  // pills shown
   ASSERT_TRUE(cache_agrees());
+  background = 0x1234;  // only wall pixels are drawn: what lies under the rest stays
+  EXPECT_TRUE(cache_agrees());
+  background = 0;
   const AssetSet saved = assets;
   int builds = maze_cache_builds;
   for (BITMAP **piece : {&assets.straight_wall, &assets.wall_corner}) {  // marked so that old walls would show
@@ -71,6 +76,39 @@ TEST(MazeCache, FollowsNewOrChangedWallPicturesAndWalls) {
   destroy_bitmap(assets.straight_wall), destroy_bitmap(assets.wall_corner);
   assets = saved;
   forget_maze_cache();
+}
+
+// The copy made before any dot relies on this: each wall piece, turned or not, lands in its own cell only, so a
+// later wall never covers an earlier dot or pill. Pieces are drawn fully opaque, so any pixel they could reach shows.
+TEST(MazeCache, EveryWallPieceStaysInsideItsCell) {
+  use_fake_platform();
+  const AssetSet saved = assets;
+  assets.straight_wall = create_bitmap(16, 16), assets.wall_corner = create_bitmap(16, 16);
+  for (int i = 0; i < 256; ++i) {
+    putpixel(assets.straight_wall, i % 16, i / 16, makecol(i, 255 - i, 0));
+    putpixel(assets.wall_corner, i / 16, i % 16, makecol(0, i, 128));
+  }
+  for (auto &row : game.maze)
+    for (auto &cell : row) cell = TILE_EMPTY;
+  const int background = makecol(10, 20, 30);
+  BITMAP *picture = create_bitmap(3 * CELL, 3 * CELL);
+  for (int code = TILE_EMPTY; code <= TILE_CORNER_BL; ++code) {
+    if (!is_wall_tile(code)) continue;
+    game.maze[1][1] = code;  // the middle cell of a 3x3 corner of the maze
+    clear_to_color(picture, background);
+    draw_maze_uncached(picture);
+    int outside = 0, inside = 0;
+    for (int y = 0; y < picture->h; ++y)
+      for (int x = 0; x < picture->w; ++x) {
+        bool in_cell = x >= CELL && x < 2 * CELL && y >= CELL && y < 2 * CELL;
+        (in_cell ? inside : outside) += getpixel(picture, x, y) != background;
+      }
+    EXPECT_EQ(outside, 0) << "code " << code;
+    EXPECT_GT(inside, 200) << "code " << code;  // and it was drawn
+  }
+  destroy_bitmap(picture);
+  destroy_bitmap(assets.straight_wall), destroy_bitmap(assets.wall_corner);
+  assets = saved;
 }
 
 }  // namespace

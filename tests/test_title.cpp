@@ -1,5 +1,6 @@
 // The title screen: the parade's positions and picture, and the keys that end it.
 #include <algorithm>
+#include <cstring>
 
 #include "app/title.h"
 #include "cycle_support.h"
@@ -7,6 +8,22 @@
 namespace {
 
 int clears_before_toggle;  // key-buffer clears when the display was switched
+
+// The parade picture for player and ghost positions l, each sprite drawn masked and the player turned for its
+// row. Fourteen rows in this order, all at the frame's first positions (the last row moves the ghosts only after
+// drawing them); rows moving left (y > 0 here) at 640 - x.
+void draw_parade_by_hand(BITMAP *want, const V &l) {
+  const int rows[14] = {6, 70, 134, 192, 256, 320, 384, -32, -96, -160, -224, -288, -416, -352};
+  blit(assets.title, want, 0, 0, 0, 0, 640, 480);
+  for (int y : rows) {
+    int dir = y > 0 ? DIR_LEFT : DIR_RIGHT;
+    auto at = [&](int x) { return y > 0 ? 640 - x : x; };
+    for (int k = 0; k < GHOSTS; ++k) draw_sprite(want, assets.ghost[k][dir], at(l[1 + k]), std::abs(y));
+    draw_player(want, (l[0] / 8) % 6, dir, at(l[0]), std::abs(y));
+  }
+}
+
+V parade_positions() { return {game.player_x, game.ghost_x[0], game.ghost_x[1], game.ghost_x[2], game.ghost_x[3]}; }
 
 class Title : public testing::Test {
  protected:
@@ -24,24 +41,49 @@ class Title : public testing::Test {
 TEST_F(Title, ParadeStartsInItsRowAndMovesOnePixelAFrame) {
   EXPECT_EQ((V{game.player_x, game.player_y, game.ghost_x[0], game.ghost_x[1], game.ghost_x[2], game.ghost_x[3]}),
             (V{128, 352, 0, 32, 64, 96}));
-  // Fourteen rows in this order, all at the frame's first positions (the last row moves the ghosts
-  // only after drawing them); rows moving left (y > 0 here) at 640 - x; past 640 a sprite restarts at 0.
-  const int rows[14] = {6, 70, 134, 192, 256, 320, 384, -32, -96, -160, -224, -288, -416, -352};
+  // Past 640 a sprite restarts at 0.
   for (V l : {V{128, 0, 32, 64, 96}, V{639, 640, 639, 0, 620}, V{640, 0, 640, 1, 621}}) {
     game.player_x = l[0], std::copy(l.begin() + 1, l.end(), game.ghost_x);
     BITMAP *want = create_bitmap(640, 480);
-    blit(assets.title, want, 0, 0, 0, 0, 640, 480);
-    for (int y : rows) {
-      int dir = y > 0 ? DIR_LEFT : DIR_RIGHT;
-      auto at = [&](int x) { return y > 0 ? 640 - x : x; };
-      for (int k = 0; k < GHOSTS; ++k) draw_sprite(want, assets.ghost[k][dir], at(l[1 + k]), std::abs(y));
-      draw_player(want, (l[0] / 8) % 6, dir, at(l[0]), std::abs(y));
-    }
+    draw_parade_by_hand(want, l);
     EXPECT_FALSE(parade_frame(&quit));
     EXPECT_EQ(pixels_differing(back_buffer, want), 0) << "player at " << l[0];
     destroy_bitmap(want);
     for (int i = 0; i < 5; ++i) EXPECT_EQ((i ? game.ghost_x[i - 1] : game.player_x), l[i] == 640 ? 0 : l[i] + 1) << i;
   }
+}
+
+// The parade draws pictures made once from the loaded ones; they must leave exactly the pixels of drawing each
+// sprite as it comes. A whole round of 641 positions brings every sprite through the right edge and the wrap; then
+// fully opaque pictures show any pixel that turning the player could put outside its 32x32 square.
+TEST_F(Title, AWholeRoundOfTheParadeIsDrawnAsEachSpriteWouldBe) {
+  BITMAP *want = create_bitmap(640, 480);
+  auto same_as_by_hand = [&](int frames) {
+    for (int frame = 0; frame < frames; ++frame) {
+      draw_parade_by_hand(want, parade_positions());
+      EXPECT_FALSE(parade_frame(&quit));
+      for (int y = 0; y < 480; ++y)
+        ASSERT_EQ(memcmp(back_buffer->line[y], want->line[y], 640 * 2), 0) << "frame " << frame << ", row " << y;
+    }
+  };
+  same_as_by_hand(700);
+
+  const AssetSet saved = assets;
+  std::vector<BITMAP *> opaque;
+  auto make_opaque = [&](BITMAP *&slot) {
+    opaque.push_back(slot = create_bitmap(32, 32));
+    for (int i = 0; i < 32 * 32; ++i) putpixel(slot, i % 32, i / 32, makecol(i % 251, 8 * opaque.size(), i / 4));
+  };
+  for (BITMAP *&frame : assets.player) make_opaque(frame);
+  for (auto &ghost : assets.ghost) make_opaque(ghost[DIR_RIGHT]), make_opaque(ghost[DIR_LEFT]);
+  start_parade();
+  game.player_x = 560;  // every frame of the player, through the edge and the wrap
+  for (int k = 0; k < GHOSTS; ++k) game.ghost_x[k] = 432 + 32 * k;
+  same_as_by_hand(120);
+  for (BITMAP *b : opaque) destroy_bitmap(b);
+  assets = saved;
+  start_parade();
+  destroy_bitmap(want);
 }
 
 TEST_F(Title, KeysEndTheParadeOrSwitchTheDisplay) {

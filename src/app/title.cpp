@@ -25,7 +25,40 @@ static const ParadeRow PARADE_ROWS[] = {
 };
 static const int PARADE_ROW_COUNT = sizeof(PARADE_ROWS) / sizeof(PARADE_ROWS[0]);
 
+// Every row shows the same pictures: each ghost facing its row's way and the
+// player's frame turned that way. They are made once per title screen into
+// run-length sprites, which skip transparent runs instead of testing every
+// pixel, and the player is turned once instead of in every row; drawn
+// masked like the pictures they come from, they leave the same pixels.
+// Indexed by whether the row moves left.
+static RLE_SPRITE *parade_ghost[GHOSTS][2];
+static RLE_SPRITE *parade_player[PLAYER_FRAMES][2];
+
+static RLE_SPRITE *turned_player(int frame, int dir) {
+  BITMAP *turned = create_bitmap_ex(bitmap_color_depth(assets.player[frame]), ACTOR, ACTOR);
+  clear_to_color(turned, bitmap_mask_color(turned));
+  draw_player(turned, frame, dir, 0, 0);
+  RLE_SPRITE *sprite = get_rle_sprite(turned);
+  destroy_bitmap(turned);
+  return sprite;
+}
+
+static void make_parade_sprites() {
+  for (int left = 0; left < 2; ++left) {
+    int dir = left ? DIR_LEFT : DIR_RIGHT;
+    for (int k = 0; k < GHOSTS; ++k) {
+      if (parade_ghost[k][left]) destroy_rle_sprite(parade_ghost[k][left]);
+      parade_ghost[k][left] = get_rle_sprite(assets.ghost[k][dir]);
+    }
+    for (int f = 0; f < PLAYER_FRAMES; ++f) {
+      if (parade_player[f][left]) destroy_rle_sprite(parade_player[f][left]);
+      parade_player[f][left] = turned_player(f, dir);
+    }
+  }
+}
+
 void start_parade() {
+  make_parade_sprites();
   game.player_x = PARADE_PLAYER_X;
   game.player_y = PARADE_Y;
   game.player_dir = DIR_LEFT;
@@ -43,18 +76,13 @@ static void draw_parade(BITMAP *b) {
     const ParadeRow &row = PARADE_ROWS[i];
     int y = game.player_y + row.offset;
     bool last = i == PARADE_ROW_COUNT - 1;
+    int left = row.moves_left;
     for (int k = 0; k < GHOSTS; ++k) {
-      if (row.moves_left)
-        draw_sprite(b, assets.ghost[k][DIR_LEFT], 640 - game.ghost_x[k], y);
-      else
-        draw_sprite(b, assets.ghost[k][DIR_RIGHT], game.ghost_x[k], y);
+      draw_rle_sprite(b, parade_ghost[k][left], left ? 640 - game.ghost_x[k] : game.ghost_x[k], y);
       // The last row moves the ghosts on, right after each is drawn.
       if (last && ++game.ghost_x[k] > PARADE_WRAP) game.ghost_x[k] = 0;
     }
-    if (row.moves_left)
-      draw_player(b, frame, DIR_LEFT, 640 - game.player_x, y);
-    else
-      draw_player(b, frame, DIR_RIGHT, game.player_x, y);
+    draw_rle_sprite(b, parade_player[frame][left], left ? 640 - game.player_x : game.player_x, y);
   }
 }
 

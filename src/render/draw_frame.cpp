@@ -94,9 +94,6 @@ static void draw_level_fruit(BITMAP *b) {
 void draw_frame() {
   BITMAP *b = back_buffer;
   ++blink_counter;
-  // The maze comes from the wall cache, which assumes the back buffer is all
-  // black here: the game loop clears it right before, and start_game draws
-  // on the buffer the title parade left cleared.
   draw_maze(b);
   if (game.fruit_state == FRUIT_SHOWN) draw_sprite(b, assets.fruit[game.level], FRUIT_X, FRUIT_Y);
 

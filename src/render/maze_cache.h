@@ -1,10 +1,13 @@
 // The maze part of a game picture: walls, dots and blinking power pills.
 //
 // The walls never change while the program runs (every maze is a fresh copy
-// of the same layout), so they are drawn once into a cached picture and
-// copied into each frame; dots and pills are drawn on top every frame. The
-// result is pixel for pixel what drawing every cell would give, which
-// matters because the wall tests read the picture back.
+// of the same layout), so they are drawn once, cell by cell, into a sprite
+// of their own, which each frame draws whole before the dots and pills. That
+// is pixel for pixel what drawing every cell in turn gives, which matters
+// because the wall probes read the picture back: a wall piece stays inside
+// its own 16x16 cell (pictures of another size are refused at loading), so
+// no wall drawn later in cell order could have covered a dot or pill drawn
+// before it.
 #pragma once
 
 #include <allegro.h>
@@ -15,20 +18,16 @@ bool is_wall_tile(int code);
 // The whole maze, cell by cell in row order, as the picture is defined.
 void draw_maze_uncached(BITMAP *target);
 
-// The same picture through the wall cache. The cache only copies the wall
-// pixels that are not black, so `target` must be all black over the maze
-// (the frame loops clear the back buffer right before composing a frame).
-// Falls back to the uncached drawing for a target the cache cannot serve.
-void draw_maze_cached(BITMAP *target);
-
-// What draw_frame uses: the cached drawing unless this is false.
-extern bool maze_cache_enabled;
+// The same picture with the walls drawn from the wall sprite.
 void draw_maze(BITMAP *target);
 
-// Drops the cached walls; the next cached drawing builds them anew. Needed
-// only when a wall picture changes in place: new wall pictures, a different
-// wall layout in the maze or a target of another colour depth are noticed.
+// draw_maze draws every cell as it comes while this is false.
+extern bool maze_cache_enabled;
+
+// Drops the wall sprite; the next draw_maze draws it anew. Needed only when
+// a wall picture changes in place: new wall pictures, a different wall
+// layout in the maze or a target of another colour depth are noticed.
 void forget_maze_cache();
 
-// How many times the wall cache was built since the program started.
+// How many times the wall sprite was drawn since the program started.
 extern int maze_cache_builds;

@@ -8,20 +8,19 @@
 // same every time; if the game's rules change so that the list no longer
 // gets there, the tool says what is missing and fails.
 #include <allegro.h>
+#include <loadpng.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "platform/platform.h"
 #include "app/title.h"
 #include "game/game_loop.h"
 #include "game/game_state.h"
 #include "headless.h"
-#include "png.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
 
@@ -71,22 +70,9 @@ const int GAME_SHOT_FRAME = 1929;
   exit(1);
 }
 
-std::vector<uint8_t> back_buffer_rgb() {
-  std::vector<uint8_t> rgb;
-  rgb.reserve(3 * back_buffer->w * back_buffer->h);
-  for (int y = 0; y < back_buffer->h; ++y)
-    for (int x = 0; x < back_buffer->w; ++x) {
-      int c = getpixel(back_buffer, x, y);
-      rgb.push_back(static_cast<uint8_t>(getr16(c)));
-      rgb.push_back(static_cast<uint8_t>(getg16(c)));
-      rgb.push_back(static_cast<uint8_t>(getb16(c)));
-    }
-  return rgb;
-}
-
+// The 16-bit picture as an 8-bit RGB PNG, each channel widened the library's way.
 void save_back_buffer(const std::string &path) {
-  if (!write_file(path, encode_png(back_buffer->w, back_buffer->h, back_buffer_rgb())))
-    die("cannot write " + path);
+  if (save_png(path.c_str(), back_buffer, nullptr) != 0) die("cannot write " + path);
   printf("%s\n", path.c_str());
 }
 

@@ -75,8 +75,9 @@ bool check_chunks(FILE *f, long long size, std::string *why) {
     if (!read_at(f, at, chunk, whole ? sizeof chunk : CHUNK_NAME)) return fail(why, "the file cannot be read");
     const long long start = at;
     at = whole ? at + CHUNK_NAME + CHUNK_LENGTH : size;
-    // The loader keeps the length in an int; a cut-off length reads as -1.
-    const long long length = whole ? int32_t(le32(chunk + 4)) : -1;
+    // The loader keeps the length in an int (so 2 GB and more is negative and
+    // skips nothing); a cut-off length reads as -1.
+    const long long length = whole ? int32_t(le32(chunk + 4)) : -1, stated = whole ? le32(chunk + 4) : 0;
     const long long left = size - at;
     const bool named = printable(chunk);
 
@@ -86,16 +87,26 @@ bool check_chunks(FILE *f, long long size, std::string *why) {
       const uint32_t format = complete ? le16(fmt) : 0, channels = le16(fmt + 2), bits = le16(fmt + 14);
       const bool usable = complete && format == PCM && (channels == 1 || channels == 2) && (bits == 8 || bits == 16);
       // Once the sound is read, the loader stops at a format it cannot use
-      // and keeps the sound; a usable one changes nothing.
-      if (!usable && w.have_data) return true;
+      // and keeps the sound; a usable one changes nothing. Either way the
+      // walk goes on, to refuse a second sound in the file.
+      if (w.have_data) {
+        at += usable ? FMT_FIELDS : 0;
+        const long long rest = usable ? length - FMT_FIELDS : stated;
+        if (rest > size - at) return true;
+        if (rest > 0) at += rest;
+        continue;
+      }
+      if (stated > left)
+        return refuse(w, why, "its \"fmt \" chunk of %lld bytes runs past the end of the file (%lld bytes)", stated,
+                      size);
       if (!complete || length < FMT_FIELDS)
         return refuse(w, why, "its \"fmt \" chunk is cut short (%lld of %lld bytes); " SAVE_AS_PCM,
-                      std::max(0LL, std::min(length, left)), FMT_FIELDS);
+                      std::min(stated, left), FMT_FIELDS);
       if (format != PCM)
         return fail(why, "not plain PCM sound (format %u, perhaps compressed or floating point); " SAVE_AS_PCM, format);
       if (channels != 1 && channels != 2) return fail(why, "%u channels; it must be 1 or 2; " SAVE_AS_PCM, channels);
       if (bits != 8 && bits != 16) return fail(why, "%u bits per sample; it must be 8 or 16; " SAVE_AS_PCM, bits);
-      if (!w.have_data) w.frame = channels * bits / 8, w.rate = le32(fmt + 4);
+      w.frame = channels * bits / 8, w.rate = le32(fmt + 4);
       at += FMT_FIELDS;
       // The rest of a longer chunk is skipped below.
     } else if (memcmp(chunk, "data", 4) == 0) {
@@ -122,15 +133,16 @@ bool check_chunks(FILE *f, long long size, std::string *why) {
       continue;
     }
 
-    // What is left of the chunk is skipped; running past the end stops the
-    // loader, which is harmless once the sound is read.
-    const long long rest = memcmp(chunk, "fmt ", 4) == 0 ? length - FMT_FIELDS : length;
-    if (rest > size - at) {
-      if (w.have_data) return true;
+    // What is left of the chunk is skipped. Before the sound, a chunk must
+    // end inside the file; after it, running past the end stops the loader,
+    // which is harmless.
+    const long long fields = memcmp(chunk, "fmt ", 4) == 0 ? FMT_FIELDS : 0, rest = length - fields;
+    if (!w.have_data && stated - fields > size - at) {
       if (!named) return refuse(w, why, "a damaged chunk at byte %lld runs past the end of the file (%lld bytes)", start, size);
       return refuse(w, why, "its \"%.4s\" chunk of %lld bytes runs past the end of the file (%lld bytes)",
-                    reinterpret_cast<const char *>(chunk), length, size);
+                    reinterpret_cast<const char *>(chunk), stated, size);
     }
+    if (rest > size - at) return true;
     if (rest > 0) at += rest;
     // A pad byte after an odd chunk, written by the book but not skipped by the loader.
     unsigned char next = 1;

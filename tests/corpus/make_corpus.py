@@ -225,6 +225,12 @@ def sounds():
     snd['bad-format-14-bytes'] = wav(chunk(b'fmt ', struct.pack('<HHIIH', 1, 1, 22050, 44100, 2)), d16)
     snd['bad-list-past-end-before-data'] = wav(m16, b'LIST' + le32(90000), d16)
     snd['bad-not-riff'] = b'RIFX' + wav(m16, d16)[4:]
+    # The loader stops at the unusable format, but the file holds two sounds.
+    snd['bad-second-sound-after-unusable-format'] = wav(m16, d16, fmt(1, 16, fmt_format=3),
+                                                        chunk(b'data', samples(100, 16, 1)))
+    # 2 GB or more: the loader takes the length as negative and skips nothing.
+    snd['bad-2gb-chunk-before-data'] = wav(m16, b'LIST' + le32(0x80000000), d16)
+    snd['bad-2gb-chunk-then-another-sound'] = wav(m16, d16, b'LIST' + le32(0x80000000), chunk(b'data', samples(100, 16, 1)))
     return snd
 
 

@@ -113,7 +113,8 @@ bool check_bmp_file(const char *name, std::string *why) {
   // The loader reads the colour table from right after the header up to the
   // pixels, and the pixels from there on (bit fields: right after the masks).
   const long long header = FILE_HEADER + info, offset = le32(h + 10);
-  if (offset < header) return fail(why, "the pixel data offset %lld lies inside the header", offset);
+  if (offset < header)
+    return fail(why, "the pixel data offset %lld lies inside the header; " SAVE_AS_24_BIT, offset);
   if (offset > INT_MAX) return fail(why, "the pixel data offset %lld lies past the end of the file", offset);
   if (compression == BIT_FIELDS && offset != header + MASKS)
     return fail(why,

@@ -82,7 +82,7 @@ bool check_chunks(FILE *f, long long size, std::string *why) {
     const bool named = printable(chunk);
 
     if (memcmp(chunk, "fmt ", 4) == 0) {
-      unsigned char fmt[FMT_FIELDS];
+      unsigned char fmt[FMT_FIELDS] = {};
       const bool complete = left >= FMT_FIELDS && read_at(f, at, fmt, sizeof fmt);
       const uint32_t format = complete ? le16(fmt) : 0, channels = le16(fmt + 2), bits = le16(fmt + 14);
       const bool usable = complete && format == PCM && (channels == 1 || channels == 2) && (bits == 8 || bits == 16);
@@ -119,7 +119,7 @@ bool check_chunks(FILE *f, long long size, std::string *why) {
       if (w.have_data) return fail(why, "it holds more than one \"data\" chunk; " SAVE_AS_PCM);
       if (w.frame == 0)
         return refuse(w, why, "its \"data\" chunk comes before the \"fmt \" chunk; %s", SAVE_AS_PCM);
-      if (length == 0) return fail(why, "it holds no sound");
+      if (length == 0) return fail(why, "it holds no sound (its \"data\" chunk is empty)");
       if (length < 0 || length > left)
         return fail(why, "its \"data\" chunk of %u bytes runs past the end of the file (%lld bytes); the file is cut short",
                     le32(chunk + 4), size);

@@ -29,6 +29,17 @@ bool read_at(FILE *f, long long at, unsigned char *to, size_t n) {
   return fseek(f, long(at), SEEK_SET) == 0 && fread(to, 1, n, f) == n;
 }
 
+// Whether chunks taken at their stated lengths, from `at` on, hold a sound:
+// the loader's own walk may step over it, but the file is then no longer
+// one sound.
+bool another_sound(FILE *f, long long size, long long at) {
+  unsigned char chunk[CHUNK_NAME + CHUNK_LENGTH];
+  for (; size - at >= CHUNK_NAME + CHUNK_LENGTH && read_at(f, at, chunk, sizeof chunk);
+       at += CHUNK_NAME + CHUNK_LENGTH + le32(chunk + 4))
+    if (memcmp(chunk, "data", 4) == 0) return true;
+  return false;
+}
+
 // Where the walk is and what it has seen.
 struct Walk {
   uint32_t frame = 0;  // bytes per sample frame, once a format is known
@@ -130,6 +141,7 @@ bool check_chunks(FILE *f, long long size, std::string *why) {
         return fail(why, "a sample rate of %u Hz is out of range (1000 to 192000); " SAVE_AS_PCM, w.rate);
       w.have_data = true;
       at += length;
+      if (another_sound(f, size, at)) return fail(why, "it holds more than one \"data\" chunk; " SAVE_AS_PCM);
       continue;
     }
 

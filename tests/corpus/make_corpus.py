@@ -228,10 +228,11 @@ def sounds():
     # The loader stops at the unusable format, but the file holds two sounds.
     snd['bad-second-sound-after-unusable-format'] = wav(m16, d16, fmt(1, 16, fmt_format=3),
                                                         chunk(b'data', samples(100, 16, 1)))
-    # The loader reads 16 bytes of format whatever its length, stops there and
-    # never meets the second sound; the file holds two all the same.
-    snd['bad-second-sound-behind-a-short-format'] = wav(m16, d16, chunk(b'fmt ', b'\1\0'),
-                                                        chunk(b'data', samples(100, 16, 1)))
+    # The loader reads 16 bytes of a 4-byte format chunk, the second sound's
+    # header among them, and walks on from inside that sound: it never meets
+    # it, but the file holds two all the same.
+    snd['bad-second-sound-inside-a-short-format'] = wav(m16, d16, chunk(b'fmt ', b'\1\0\1\0'),
+                                                        chunk(b'data', b'\0\0\x10\0ZZZZ' + le32(0x7fff0000) + s16))
     # 2 GB or more: the loader takes the length as negative and skips nothing.
     snd['bad-2gb-chunk-before-data'] = wav(m16, b'LIST' + le32(0x80000000), d16)
     snd['bad-2gb-chunk-then-another-sound'] = wav(m16, d16, b'LIST' + le32(0x80000000), chunk(b'data', samples(100, 16, 1)))

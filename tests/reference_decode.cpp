@@ -65,7 +65,8 @@ bool decode_runs(const Bytes &b, size_t at, int w, int h, int bits, std::vector<
       if (at + bytes > b.size()) return no(why, "run-length data ends early");
       for (unsigned i = 0; i < v; ++i) {
         unsigned byte = b[at + (bits == 8 ? i : i / 2)];
-        if (!put(bits == 8 ? int(byte) : int(i % 2 ? byte & 15 : byte >> 4))) return no(why, "a literal leaves the picture");
+        if (!put(bits == 8 ? int(byte) : int(i % 2 ? byte & 15 : byte >> 4)))
+          return no(why, "a literal leaves the picture");
       }
       at += bytes;
     }
@@ -213,7 +214,8 @@ bool same_picture(const BITMAP *loaded, const RefPicture &ref, std::string *why)
   for (int y = 0; y < ref.h; ++y)
     for (int x = 0; x < ref.w; ++x) {
       const unsigned p = reinterpret_cast<const uint16_t *>(loaded->line[y])[x], c = ref.rgb[size_t(y * ref.w + x)];
-      const int dr = int(p >> 11) - int(c >> 19), dg = int(p >> 5 & 63) - int(c >> 10 & 63), db = int(p & 31) - int(c >> 3 & 31);
+      const int dr = int(p >> 11) - int(c >> 19), dg = int(p >> 5 & 63) - int(c >> 10 & 63),
+                db = int(p & 31) - int(c >> 3 & 31);
       if (abs(dr) > 1 || abs(dg) > 1 || abs(db) > 1) {
         char text[120];
         snprintf(text, sizeof text, "pixel %d,%d is %04x, not near #%06x", x, y, p, c);

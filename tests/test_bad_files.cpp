@@ -195,7 +195,8 @@ Indexed indexed(const Bytes &b) {
 Bytes bmp_of(int w, int h, int bits, uint32_t compression, const Bytes &before, const Bytes &pixels) {
   Bytes head = with(with(with(with(with(Bytes(54), 0, 'B' | 'M' << 8, 2), BMP_OFFSET, uint32_t(54 + before.size())),
                                    BMP_INFO, 40), BMP_WIDTH, uint32_t(w)), BMP_HEIGHT, uint32_t(h));
-  return join({with(with(with(head, 26, 1, 2), BMP_BITS, uint32_t(bits), 2), BMP_COMPRESSION, compression), before, pixels});
+  head = with(with(with(head, 26, 1, 2), BMP_BITS, uint32_t(bits), 2), BMP_COMPRESSION, compression);
+  return join({head, before, pixels});
 }
 // Run-length rows, bottom first, `row_width` pixels each (wider than the
 // picture: its last pixel repeated): changing colours as literals, the rest
@@ -304,10 +305,12 @@ TEST_F(BadFiles, BytesTheSoundLoaderMisreadsAreRefusedAndThoseItSkipsLoad) {
                "stray bytes starting with \"data\"");
 
   const Bytes list = with(join({Bytes{'L', 'I', 'S', 'T'}, Bytes(4), Bytes(19, 'i')}), 4, 19);
-  const std::string refusal = try_file("eatghost.wav", join({riff, fmt, list, Bytes(1), data}), "odd LIST, padded", "pad byte");
+  const std::string refusal =
+      try_file("eatghost.wav", join({riff, fmt, list, Bytes(1), data}), "odd LIST, padded", "pad byte");
   EXPECT_NE(refusal.find("\"LIST\" chunk of 19 bytes"), std::string::npos) << refusal;
   EXPECT_EQ(refusal.find('?'), std::string::npos) << refusal;
-  for (const Bytes &tail : {Bytes{'d', 'a', 't'}, Bytes{'L', 'I', 'S', 'T', 1, 2}, Bytes(7), Bytes{'f', 'm', 't', ' ', 16}}) {
+  for (const Bytes &tail :
+       {Bytes{'d', 'a', 't'}, Bytes{'L', 'I', 'S', 'T', 1, 2}, Bytes(7), Bytes{'f', 'm', 't', ' ', 16}}) {
     write_file("eatghost.wav", join({good, tail}));
     EXPECT_EQ("", load([] { ASSERT_TRUE(same_sound(assets.eat_ghost, good_set.eat_ghost)); })) << tail.size();
   }

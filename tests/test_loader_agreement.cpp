@@ -38,14 +38,16 @@ bool library_reads_right(const std::string &name, bool picture, std::string *why
       BITMAP *loaded = load_bitmap(name.c_str(), scratch);
       RefPicture ref;
       if (!loaded) reason = "the loader gives no picture";
-      else if (!reference_bmp(file, &ref, &reason)) reason = "the loader gives a picture of a file the format's rules refuse: " + reason;
+      else if (!reference_bmp(file, &ref, &reason))
+        reason = "the loader gives a picture of a file the format's rules refuse: " + reason;
       else right = same_picture(loaded, ref, &reason);
     } else {
       SAMPLE *loaded = load_sample(name.c_str());
       std::string no_reading;
       std::vector<RefSound> readings = reference_wav(file, &no_reading);
       if (!loaded) reason = "the loader gives no sound";
-      else if (readings.empty()) reason = "the loader gives a sound from a file the format's rules refuse: " + no_reading;
+      else if (readings.empty())
+        reason = "the loader gives a sound from a file the format's rules refuse: " + no_reading;
       for (const RefSound &r : readings) right = right || (loaded && same_sound(loaded, r, &reason));
     }
     if (write(out[1], reason.data(), reason.size()) < 0) reason.clear();
@@ -73,10 +75,12 @@ std::pair<int, int> agree(const std::string &kind) {
   int ok = 0, bad = 0;
   for (const fs::path &file : files) {
     std::string refusal, wrong;
-    const bool accepted = kind == "bmp" ? check_bmp_file(file.c_str(), &refusal) : check_wav_file(file.c_str(), &refusal);
+    const bool accepted =
+        kind == "bmp" ? check_bmp_file(file.c_str(), &refusal) : check_wav_file(file.c_str(), &refusal);
     const bool right = library_reads_right(file, kind == "bmp", &wrong);
-    EXPECT_EQ(accepted, right) << file.filename() << ": the check " << (accepted ? "accepts it" : "refuses it: " + refusal)
-                               << ", but " << (right ? "the library reads it right" : wrong);
+    EXPECT_EQ(accepted, right) << file.filename() << ": the check "
+                               << (accepted ? "accepts it" : "refuses it: " + refusal) << ", but "
+                               << (right ? "the library reads it right" : wrong);
     const std::string name = file.filename();
     const bool corpus = file.string().find("/corpus/") != std::string::npos;
     if (corpus) ok += name.rfind("ok-", 0) == 0, bad += name.rfind("bad-", 0) == 0;

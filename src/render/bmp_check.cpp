@@ -131,9 +131,11 @@ bool check_bmp_file(const char *name, std::string *why) {
     // Rows are padded to whole 4-byte words.
     const long long row = (width * bits + 31) / 32 * 4;
     if (offset + row * height > size)
-      return fail(why, "the pixel rows run past the end of the file (%lld bytes needed, %lld there); the file is cut short",
+      return fail(why,
+                  "the pixel rows run past the end of the file (%lld bytes needed, %lld there); the file is cut short",
                   offset + row * height, size);
-    if (bits <= 8 && fseek(f, long(offset), SEEK_SET) == 0) top_colour = top_colour_of_rows(f, width, height, bits, row);
+    if (bits <= 8 && fseek(f, long(offset), SEEK_SET) == 0)
+      top_colour = top_colour_of_rows(f, width, height, bits, row);
   }
 
   if (bits <= 8) {

@@ -132,7 +132,8 @@ bool check_chunks(FILE *f, long long size, std::string *why) {
         return refuse(w, why, "its \"data\" chunk comes before the \"fmt \" chunk; %s", SAVE_AS_PCM);
       if (length == 0) return fail(why, "it holds no sound (its \"data\" chunk is empty)");
       if (length < 0 || length > left)
-        return fail(why, "its \"data\" chunk of %u bytes runs past the end of the file (%lld bytes); the file is cut short",
+        return fail(why,
+                    "its \"data\" chunk of %u bytes runs past the end of the file (%lld bytes); the file is cut short",
                     le32(chunk + 4), size);
       if (length % w.frame != 0)
         return fail(why, "its %lld data bytes are not a whole number of %u-byte sample frames; " SAVE_AS_PCM, length,
@@ -150,7 +151,8 @@ bool check_chunks(FILE *f, long long size, std::string *why) {
     // which is harmless.
     const long long fields = memcmp(chunk, "fmt ", 4) == 0 ? FMT_FIELDS : 0, rest = length - fields;
     if (!w.have_data && stated - fields > size - at) {
-      if (!named) return refuse(w, why, "a damaged chunk at byte %lld runs past the end of the file (%lld bytes)", start, size);
+      if (!named)
+        return refuse(w, why, "a damaged chunk at byte %lld runs past the end of the file (%lld bytes)", start, size);
       return refuse(w, why, "its \"%.4s\" chunk of %lld bytes runs past the end of the file (%lld bytes)",
                     reinterpret_cast<const char *>(chunk), stated, size);
     }

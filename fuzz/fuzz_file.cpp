@@ -31,7 +31,8 @@ const char *file_holding(const uint8_t *data, size_t size, const char *extension
 }
 
 void fault(const char *name, const std::string &what) {
-  fprintf(stderr, "\nFAULT (%s): %s\n", name, what.c_str());
+  fprintf(stderr, "\nFAULT: %s\n", what.c_str());
+  unlink(name);  // libFuzzer keeps the input itself
   abort();
 }
 

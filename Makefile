@@ -1,9 +1,11 @@
 # Thin wrapper around CMake: `make run` plays, `make test` runs every test.
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup build run test test-sanitize assets bench cpu-use clean
+.PHONY: all setup build run test test-sanitize fuzz assets bench cpu-use clean
 
 all: build
 
@@ -33,6 +35,16 @@ test-sanitize: setup $(SANITIZE_BUILD)/CMakeCache.txt
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
 
+# The picture and sound checks fuzzed with libFuzzer (clang, address and
+# undefined-behaviour sanitizers), each target for FUZZ_SECONDS in turn: the
+# check, then the library's loader on whatever it accepts.
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+fuzz: setup $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
 # Redraws every picture and resynthesises every sound in data/.
 assets: build
 	$(BUILD)/gen_assets data
@@ -47,7 +59,7 @@ cpu-use: build
 	tools/cpu_use.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
 
 # Installing for the desktop (see README.md): PREFIX, and DESTDIR for staging.
 PREFIX ?= /usr/local

@@ -5,6 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   g++ cmake make pkg-config
+  clang libclang-rt-14-dev
   liballegro4-dev libloadpng4-dev
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils libx11-dev python3

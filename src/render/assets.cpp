@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "render/bmp_check.h"
+#include "render/file_check.h"
 #include "render/wav_check.h"
 
 AssetSet assets;
@@ -81,7 +82,7 @@ bool load_wav(const char *file, SAMPLE **slot, std::string *error) {
   }
   *slot = load_sample(name);
   if (!*slot) {
-    *error = cannot_load(name, "not a WAV sound the game can play");
+    *error = cannot_load(name, "not a WAV sound the game can play; " SAVE_AS_PCM);
     return false;
   }
   return true;
@@ -99,7 +100,7 @@ bool load_bmp(const char *file, const SizeRule &rule, BITMAP **slot, std::string
   PALETTE scratch;
   BITMAP *bmp = load_bitmap(name, scratch);
   if (!bmp) {
-    *error = cannot_load(name, "not a BMP picture the game can read");
+    *error = cannot_load(name, "not a BMP picture the game can read; " SAVE_AS_24_BIT);
     return false;
   }
   bool fits = rule.w == 0 || (rule.at_most ? bmp->w <= rule.w && bmp->h <= rule.h

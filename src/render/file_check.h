@@ -6,12 +6,16 @@
 #include <cstdio>
 #include <string>
 
+// What refusals of pictures and sounds end with: what to do instead.
+#define SAVE_AS_24_BIT "save it as an uncompressed 24-bit BMP"
+#define SAVE_AS_PCM "save it again as a plain 16-bit PCM WAV file"
+
 inline uint32_t le16(const unsigned char *p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
 inline uint32_t le32(const unsigned char *p) { return le16(p) | le16(p + 2) << 16; }
 
 // Puts the formatted reason in *why and returns false, for `return fail(...)`.
 __attribute__((format(printf, 2, 3))) inline bool fail(std::string *why, const char *format, ...) {
-  char text[160];
+  char text[320];
   va_list args;
   va_start(args, format);
   vsnprintf(text, sizeof text, format, args);

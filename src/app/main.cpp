@@ -32,8 +32,8 @@ int main(int argc, char **argv) {
   // The game plays silently when there is no sound device.
   install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
 
-  if (!open_window()) {
-    fprintf(stderr, "gobbler: cannot open a 640x480 window with 16-bit colour: %s\n", allegro_error);
+  if (!open_display(options.fullscreen, options.scale)) {
+    fprintf(stderr, "gobbler: cannot open a 640x480 window on the display: %s\n", allegro_error);
     return 1;
   }
   std::string error;
@@ -42,7 +42,7 @@ int main(int argc, char **argv) {
     fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
-  back_buffer = create_bitmap(640, 480);
+  back_buffer = create_bitmap_ex(16, 640, 480);
   clear_to_color(back_buffer, makecol(0, 0, 0));
 
   run_game_cycle();

@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "game/game_state.h"
+#include "game/display_key.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
 
@@ -64,10 +65,12 @@ bool parade_frame(bool *quit) {
     *quit = true;
     return true;
   }
-  if (key[KEY_F1]) {
-    // F1 is not the key that starts a game.
+  // F1 is not the key that starts a game, nor are its repeats while held;
+  // it switches the display once per press.
+  bool f1_pressed = display_key_pressed();
+  if (f1_pressed || key[KEY_F1]) {
     platform.clear_keybuf();
-    platform.toggle_display();
+    if (f1_pressed) platform.toggle_display();
   }
   if (platform.keypressed()) return true;
   blit(assets.title, back_buffer, 0, 0, 0, 0, back_buffer->w, back_buffer->h);

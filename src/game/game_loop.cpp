@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "platform/platform.h"
+#include "game/display_key.h"
 #include "game/game_state.h"
 #include "game/ghosts.h"
 #include "game/pickups.h"
@@ -55,7 +56,7 @@ FrameResult game_frame() {
   steer_player();
   move_player();
 
-  if (key[KEY_F1]) platform.toggle_display();
+  if (display_key_pressed()) platform.toggle_display();
 
   eat_dots_and_pills();
   update_fruit();

@@ -2,6 +2,7 @@
 
 #include "platform/display.h"
 #include "platform/pacing.h"
+#include "platform/view.h"
 #include "platform/window.h"
 
 // The picture last presented, and a copy of it that the game may draw over
@@ -21,9 +22,10 @@ static BITMAP *real_display() {
   return shown;
 }
 
+// Everything shown goes out scaled through the colour table.
 static void real_present(BITMAP *buffer) {
   on_show = buffer;
-  blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
+  show_picture(buffer);
 }
 
 static void real_show_display() { real_present(real_display()); }

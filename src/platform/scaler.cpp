@@ -43,10 +43,10 @@ static void scale_row_24(const uint16_t *src, int w, uint8_t *dst, int s, const 
   }
 }
 
-void scale_picture(BITMAP *src, BITMAP *dst, int x, int y, int s, const ColourTable &table) {
+void scale_rows(BITMAP *src, int first, int count, BITMAP *dst, int x, int y, int s, const ColourTable &table) {
   const int bytes = (table.depth + 7) / 8;
   const size_t row_bytes = static_cast<size_t>(src->w) * s * bytes;
-  for (int r = 0; r < src->h; ++r) {
+  for (int r = first; r < first + count; ++r) {
     const uint16_t *in = reinterpret_cast<const uint16_t *>(src->line[r]);
     int top = y + r * s;
     uint8_t *out = dst->line[top] + static_cast<size_t>(x) * bytes;
@@ -58,4 +58,8 @@ void scale_picture(BITMAP *src, BITMAP *dst, int x, int y, int s, const ColourTa
       scale_row_24(in, src->w, out, s, table.value);
     for (int k = 1; k < s; ++k) memcpy(dst->line[top + k] + static_cast<size_t>(x) * bytes, out, row_bytes);
   }
+}
+
+void scale_picture(BITMAP *src, BITMAP *dst, int x, int y, int s, const ColourTable &table) {
+  scale_rows(src, 0, src->h, dst, x, y, s, table);
 }

@@ -23,3 +23,6 @@ void build_colour_table(ColourTable *table, int depth);
 // table's depth) with its corner at (x, y), every pixel as an s x s block;
 // `dst` must hold the whole scaled picture there.
 void scale_picture(BITMAP *src, BITMAP *dst, int x, int y, int s, const ColourTable &table);
+// The same for the rows first .. first + count - 1 of `src` alone, written
+// where they belong in the whole scaled picture.
+void scale_rows(BITMAP *src, int first, int count, BITMAP *dst, int x, int y, int s, const ColourTable &table);

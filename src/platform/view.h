@@ -9,6 +9,8 @@ struct View {
   int scale = 1;
   int x = 0, y = 0;          // the picture's top-left corner on the target
   BITMAP *scaled = nullptr;  // the scaled picture at the target's depth, on its way out
+  BITMAP *last = nullptr;    // the 16-bit picture last shown
+  bool whole = true;         // the next picture goes out whole, changed or not
 };
 extern View view;
 
@@ -17,5 +19,6 @@ extern View view;
 // 16-bit pixel format must be 5-6-5 by then).
 void set_view(BITMAP *target, int scale);
 
-// Scales a 640x480 16-bit picture and copies it to the target in one blit.
+// Shows a 640x480 16-bit picture: the rows that differ from the picture last
+// shown are scaled and copied to the target, one blit for each band of them.
 void show_picture(BITMAP *picture);

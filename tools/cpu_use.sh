@@ -284,7 +284,8 @@ S1_RATIO=$(ratio "$S1_CPU" "$BARE_CPU") S2_RATIO=$(ratio "$S2_CPU" "$BARE_CPU")
 S1_OK=$(verdict "$S1_RATIO" "$SCALE1_GOAL") S2_OK=$(verdict "$S2_RATIO" "$SCALE2_GOAL")
 
 echo "Processor time (utime + stime) over $SECONDS_MEASURED s of play, as a share of one core, on one"
-echo "${SCREEN_SIZE}x24 Xvfb (the X server measured while each program ran alone):"
+echo "${SCREEN_SIZE}x24 Xvfb (the X server measured while each program ran alone; load average at the end:"
+echo "$(cut -d ' ' -f 1-3 /proc/loadavg) on $(getconf _NPROCESSORS_ONLN) processors; other work on the machine lowers the pace):"
 echo "                                       program   X server       both   program/bare  both/bare"
 row() {
   printf '  %-34s %6s %%  %6s %%  %6s %%   %6s        %6s\n' "$1" "$2" "$3" "$(sum "$2" "$3")" \

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # On a 1920x1080 desktop of 24 bits: --help, --version and a bad option; the window is 1280x960 by
 # default, its picture made of 2x2 blocks and, halved, the same as the 640x480 window's (--scale 1)
-# at the same moment; F1 gives a full screen with the picture at (320, 60), black around it, and a
+# at the same moment; the walls stop the player; F1 gives a full screen with the picture at (320, 60), black around it, and a
 # second F1 the 1280x960 window again; the " GAME OVER " box is scaled too.
 . "$(dirname "$0")/lib.sh"
 E2E_SCREEN=1920x1080x24
@@ -52,6 +52,14 @@ start_game
 sleep 0.3 && shot start && is_maze start || e2e_fail "the start picture at --scale 1 went away"
 faults=$(check_start_picture start) && [ -z "$faults" ] || e2e_fail "start picture at --scale 1: $faults"
 cp "$WORK/start.rgb" "$WORK/small.rgb"
+# The walls block on a 24-bit screen too (the pictures are loaded as 5-6-5): with no key held the
+# player runs left from x 240 and stops at the maze's left wall, its 32x32 square at x 16.
+player_at_wall() {
+  px_ok "$1" 304 335 'function player(x0, x1,    x, y, n) { for (y = 304; y <= 335; y++) for (x = x0; x <= x1; x++)
+      n += !is("black", y * 640 + x) && !is("wall", y * 640 + x) && !is("white", y * 640 + x); return n }
+    END { print (player(16, 47) >= 200 && player(0, 15) == 0 && player(48, 271) == 0) }'
+}
+poll_shot wall player_at_wall 10 || e2e_fail "the player did not stop at the wall left of its start"
 kill "$GAME_PID" && wait "$GAME_PID" 2>/dev/null; GAME_PID=""
 
 # The default window.

@@ -49,9 +49,10 @@ fuzz: setup $(FUZZ_BUILD)/CMakeCache.txt
 assets: build
 	$(BUILD)/gen_assets data
 
-# Frame time against the floor of clearing and copying one full picture.
+# Frame time against the floor of clearing and copying one full picture;
+# showing a picture at scale 1 to 3 against the floor of filling its pixels.
 bench: build
-	$(BUILD)/bench/frame_bench
+	$(BUILD)/bench/frame_bench; status=$$?; $(BUILD)/bench/present_bench && exit $$status
 
 # CPU use of the running game beside a bare paced loop, and the pace as a
 # viewer sees it, on a private X server.

@@ -37,8 +37,8 @@ int main(int argc, char **argv) {
   // No pad: the keyboard alone.
   start_gamepad();
 
-  if (!open_window()) {
-    fprintf(stderr, "gobbler: cannot open a 640x480 window with 16-bit colour: %s\n", allegro_error);
+  if (!open_display(options.fullscreen, options.scale)) {
+    fprintf(stderr, "gobbler: cannot open a 640x480 window on the display: %s\n", allegro_error);
     return 1;
   }
   set_data_dir(chosen_data_dir(options));
@@ -48,7 +48,7 @@ int main(int argc, char **argv) {
     fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
-  back_buffer = create_bitmap(640, 480);
+  back_buffer = create_bitmap_ex(16, 640, 480);
   clear_to_color(back_buffer, makecol(0, 0, 0));
 
   run_game_cycle();

@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "game/controls.h"
 #include "game/game_state.h"
+#include "game/display_key.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
 
@@ -93,10 +94,12 @@ bool parade_frame(bool *quit) {
     *quit = true;
     return true;
   }
-  if (key[KEY_F1]) {
-    // F1 is not the key that starts a game.
+  // F1 is not the key that starts a game, nor are its repeats while held;
+  // it switches the display once per press.
+  bool f1_pressed = display_key_pressed();
+  if (f1_pressed || key[KEY_F1]) {
     platform.clear_keybuf();
-    platform.toggle_display();
+    if (f1_pressed) platform.toggle_display();
   }
   // Any key, or a face button or Start on the pad.
   if (platform.keypressed() || read_controls().start_game) return true;

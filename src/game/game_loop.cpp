@@ -4,6 +4,7 @@
 
 #include "platform/platform.h"
 #include "game/controls.h"
+#include "game/display_key.h"
 #include "game/game_state.h"
 #include "game/ghosts.h"
 #include "game/pause.h"
@@ -64,7 +65,7 @@ FrameResult game_frame() {
   steer_player();
   move_player();
 
-  if (key[KEY_F1]) platform.toggle_display();
+  if (display_key_pressed()) platform.toggle_display();
 
   eat_dots_and_pills();
   update_fruit();

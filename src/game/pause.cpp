@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include "game/display_key.h"
 #include "platform/platform.h"
 
 int game_paused = 0;
@@ -26,7 +27,7 @@ bool update_pause(const Controls &in) {
 }
 
 FrameResult paused_frame(const Controls &in) {
-  if (key[KEY_F1]) {
+  if (display_key_pressed()) {
     platform.toggle_display();
     // The new mode starts with whatever it shows: put the picture back.
     show_pause_box();

@@ -6,32 +6,107 @@
 #include <cstdlib>
 
 #include "platform/focus.h"
+#include "platform/view.h"
 #include "platform/window.h"
 
 int windowed = 1;
 
-static bool set_mode(int want_windowed) {
-  int driver = want_windowed ? GFX_AUTODETECT_WINDOWED : GFX_AUTODETECT;
-  if (set_gfx_mode(driver, SCREEN_W_PX, SCREEN_H_PX, 0, 0) != 0) return false;
+// The window's scale once open; full screen picks its own.
+static int window_scale = 1;
+
+int window_scale_for(int desktop_w, int desktop_h) {
+  int s = 1;
+  while (SCREEN_W_PX * (s + 1) <= desktop_w && SCREEN_H_PX * (s + 1) * 10 <= desktop_h * 9) ++s;
+  return s;
+}
+
+int fullscreen_scale_for(int w, int h) {
+  int s = 1;
+  while (SCREEN_W_PX * (s + 1) <= w && SCREEN_H_PX * (s + 1) <= h) ++s;
+  return s;
+}
+
+static void desktop_size(int *w, int *h) {
+  if (get_desktop_resolution(w, h) != 0 || *w < SCREEN_W_PX || *h < SCREEN_H_PX) {
+    *w = SCREEN_W_PX;
+    *h = SCREEN_H_PX;
+  }
+}
+
+// Every 16-bit bitmap the game makes or loads is 5-6-5, whatever the screen;
+// a mode set may leave the library's 16-bit layout at its own default.
+static void keep_pictures_at_16_bits() {
+  _rgb_r_shift_16 = 11;
+  _rgb_g_shift_16 = 5;
+  _rgb_b_shift_16 = 0;
+  set_color_depth(16);
+}
+
+// A mode at the desktop's depth, else at 16 bits; then the picture at
+// `scale` on it.
+static bool set_mode(int driver, int w, int h, int scale) {
+  int depth = desktop_color_depth();
+  if (depth != 15 && depth != 16 && depth != 24 && depth != 32) depth = 16;
+  set_color_depth(depth);
+  bool ok = set_gfx_mode(driver, w, h, 0, 0) == 0;
+  if (!ok && depth != 16) {
+    set_color_depth(16);
+    ok = set_gfx_mode(driver, w, h, 0, 0) == 0;
+  }
+  keep_pictures_at_16_bits();
+  if (!ok) return false;
+  set_view(screen, scale);
   dress_window();
   watch_focus();
   return true;
 }
 
-bool open_window() {
-  set_color_depth(16);
-  return set_mode(1);
+// The window at its scale, or the largest smaller one that opens.
+static bool set_window_mode() {
+  for (int s = window_scale; s >= 1; --s) {
+    if (!set_mode(GFX_AUTODETECT_WINDOWED, SCREEN_W_PX * s, SCREEN_H_PX * s, s)) continue;
+    if (s != window_scale)
+      fprintf(stderr, "gobbler: cannot open a %dx%d window; using %dx%d\n", SCREEN_W_PX * window_scale,
+              SCREEN_H_PX * window_scale, SCREEN_W_PX * s, SCREEN_H_PX * s);
+    window_scale = s;
+    return true;
+  }
+  return false;
+}
+
+// Full screen at the desktop's own size, the picture as large as fits;
+// else the 640x480 full screen.
+static bool set_fullscreen_mode() {
+  int w, h;
+  desktop_size(&w, &h);
+  if (set_mode(GFX_AUTODETECT_FULLSCREEN, w, h, fullscreen_scale_for(w, h))) return true;
+  return set_mode(GFX_AUTODETECT_FULLSCREEN, SCREEN_W_PX, SCREEN_H_PX, 1);
+}
+
+bool open_display(bool fullscreen, int scale) {
+  int w, h;
+  desktop_size(&w, &h);
+  window_scale = scale > 0 ? scale : window_scale_for(w, h);
+  if (fullscreen) {
+    if (set_fullscreen_mode()) {
+      windowed = 0;
+      return true;
+    }
+    fprintf(stderr, "gobbler: cannot go full screen (%s); starting in a window\n", allegro_error);
+  }
+  windowed = 1;
+  return set_window_mode();
 }
 
 void toggle_display_mode() {
-  if (set_mode(!windowed)) {
+  if (windowed ? set_fullscreen_mode() : set_window_mode()) {
     windowed = windowed == 0 ? 1 : 0;
     return;
   }
   // Keep the game going in the mode it had.
   char reason[256];
   snprintf(reason, sizeof reason, "%s", allegro_error);
-  if (set_mode(windowed)) return;
+  if (windowed ? set_window_mode() : set_fullscreen_mode()) return;
   fprintf(stderr, "gobbler: cannot switch the display (%s) nor go back to the %s mode: %s\n", reason,
           windowed ? "window" : "full screen", allegro_error);
   exit(1);

@@ -4,31 +4,28 @@
 #include "platform/focus.h"
 #include "platform/gamepad.h"
 #include "platform/pacing.h"
+#include "platform/view.h"
 #include "platform/window.h"
 
-// The picture last presented, and a copy of it that the game may draw over
-// without touching the back buffer, which by then holds the next frame.
-static BITMAP *on_show = nullptr;
+// A copy of the picture on show that the game may draw over (the game over
+// and pause boxes): the back buffer by then holds the next frame.
 static BITMAP *shown = nullptr;
 
 static BITMAP *real_display() {
   if (!shown) shown = create_bitmap_ex(16, SCREEN_W_PX, SCREEN_H_PX);
-  if (on_show != shown) {
-    if (on_show)
-      blit(on_show, shown, 0, 0, 0, 0, SCREEN_W_PX, SCREEN_H_PX);
-    else
-      clear_to_color(shown, 0);
-    on_show = shown;
-  }
+  if (view.last)
+    blit(view.last, shown, 0, 0, 0, 0, SCREEN_W_PX, SCREEN_H_PX);
+  else
+    clear_to_color(shown, 0);
   return shown;
 }
 
-static void real_present(BITMAP *buffer) {
-  on_show = buffer;
-  blit(buffer, screen, 0, 0, 0, 0, buffer->w, buffer->h);
-}
+// Everything shown goes out scaled through the colour table.
+static void real_present(BITMAP *buffer) { show_picture(buffer); }
 
-static void real_show_display() { real_present(real_display()); }
+static void real_show_display() {
+  if (shown) show_picture(shown);
+}
 static void real_vsync() { vsync(); }
 static void real_rest(int ms) { rest(ms); }
 static int real_ticks() { return tick_counter; }

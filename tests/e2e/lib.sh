@@ -2,7 +2,7 @@
 # files, key presses, screenshots and pixel checks.
 set -u
 E2E_SCENARIO=$(basename "$0" .sh) E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-XVFB_PID="" GAME_PID="" WORK="" RUNS=0 WIN="" E2E_ARGS=("$@")
+XVFB_PID="" GAME_PID="" WORK="" RUNS=0 WIN="" CROP="" E2E_ARGS=("$@")
 e2e_pass() { echo "[$E2E_SCENARIO] PASS"; exit 0; }
 e2e_fail() { echo "FAIL [$E2E_SCENARIO]: $*" >&2; grep -hsv '^ALSA lib' "$WORK"/err.* >&2; exit 1; }
 alive() { local s; s=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $s != Z* ]]; }
@@ -16,13 +16,14 @@ e2e_cleanup() {
   wait 2>/dev/null; rm -rf "$WORK"
 }
 # e2e_begin <time-limit> <gobbler> <data-dir>: re-runs the script under a time limit (whatever it
-# started is stopped however it ends), starts an X server, copies the data files.
+# started is stopped however it ends), starts an X server (E2E_SCREEN, default 800x600x16), copies
+# the data files.
 e2e_begin() {
   GOBBLER=$(realpath "$2") DATA=$(realpath "$3")
   [ -n "${E2E_UNDER_LIMIT:-}" ] || E2E_UNDER_LIMIT=$1 exec timeout -s TERM -k 10 "$1" bash "$0" "${E2E_ARGS[@]}"
   WORK=$(mktemp -d "${TMPDIR:-/tmp}/gobbler-e2e.XXXXXX") || exit 1
   trap e2e_cleanup EXIT && trap 'e2e_fail "time limit reached"' TERM && trap 'e2e_fail interrupted' INT
-  Xvfb -displayfd 3 -screen 0 800x600x16 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-800x600x16}" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   within 10 grep -q . "$WORK/display" || e2e_fail "Xvfb did not start: $(tail -3 "$WORK/xvfb.log")"
   export DISPLAY=":$(tr -dc 0-9 <"$WORK/display")"
@@ -59,14 +60,22 @@ open_title() {  # "$@": the program's options
 }
 # The game reads the keyboard once a frame: a key stays down a few frames.
 press() { xdotool keydown "$1" && sleep 0.15 && xdotool keyup "$1" || e2e_fail "cannot press $1"; }
-# After F1 the picture may be in another window: WIN becomes the 640x480 one on view.
+# After F1 the picture may be in another window: WIN becomes the one on view, a 640x480 window or a
+# full screen of the X server's size with the picture centred in it (CROP: where).
 view_up() {
-  local id && for id in $(xwininfo -root -tree | awk '/ 640x480\+/ { print $1 }'); do
-    xwininfo -id "$id" | grep -q IsViewable && WIN=$id && return 0; done 2>/dev/null; return 1
+  local id size full && full=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
+  while read -r id size; do
+    [ "$size" = 640x480 ] || [ "$size" = "$full" ] || continue
+    xwininfo -id "$id" | grep -q IsViewable || continue
+    WIN=$id CROP="" && [ "$size" = 640x480 ] && return 0
+    CROP=640x480+$(((${full%x*} - 640) / 2))+$(((${full#*x} - 480) / 2)) && return 0
+  done < <(xwininfo -root -tree | awk '{ for (i = 2; i <= NF; i++) if ($i ~ /^[0-9]+x[0-9]+\+/) {
+    sub(/\+.*/, "", $i); print $1, $i } }' 2>/dev/null)
+  return 1
 }
 # Shot $1 of the game's picture: one "r g b" line per pixel in $WORK/$1.px.
 shot() { rm -f "$WORK/$1".* && { grab "$WORK/$1" || { view_up && grab "$WORK/$1"; }; } && to_px "$1"; }
-grab() { timeout 3 import -window "$WIN" -depth 8 "rgb:$1.rgb" 2>/dev/null && [ "$(stat -c %s "$1.rgb")" = 921600 ]; }
+grab() { timeout 3 import -window "$WIN" ${CROP:+-crop "$CROP" +repage} -depth 8 "rgb:$1.rgb" 2>/dev/null && [ "$(stat -c %s "$1.rgb")" = 921600 ]; }
 to_px() { od -An -v -tu1 -w3 "$WORK/$1.rgb" >"$WORK/$1.px"; }
 shot_passes() { shot "$1" && "$2" "$1"; }
 poll_shot() { within "$3" shot_passes "$1" "$2"; }  # shot $1 until check $2 passes on it, at most $3 s

@@ -30,6 +30,7 @@
 #include "game/game_loop.h"
 #include "game/game_state.h"
 #include "headless.h"
+#include "median_keeper.h"
 #include "platform/view.h"
 #include "render/draw_frame.h"
 
@@ -63,19 +64,6 @@ void floor_bench(benchmark::State &state) {
     benchmark::ClobberMemory();
   }
 }
-
-// Shows the runs as usual and keeps each benchmark's median.
-class MedianKeeper : public benchmark::ConsoleReporter {
- public:
-  MedianKeeper() : ConsoleReporter(isatty(1) ? OO_ColorTabular : OO_Tabular) {}
-  std::map<std::string, double> median_us;
-  void ReportRuns(const std::vector<Run> &runs) override {
-    ConsoleReporter::ReportRuns(runs);
-    for (const Run &run : runs)
-      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && !run.error_occurred)
-        median_us[run.run_name.function_name + "/" + run.run_name.args] = run.GetAdjustedCPUTime();
-  }
-};
 
 }  // namespace
 

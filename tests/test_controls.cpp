@@ -1,9 +1,8 @@
 // M silences the game; the gamepad steers through the arrow keys' state, starts a game on the title, pauses and
 // ends a game.
 #include <algorithm>
-#include <fstream>
 
-#include "../tools/record_game/recording.h"
+#include "recorded_games.h"
 #include "app/title.h"
 #include "cycle_support.h"
 #include "game/controls.h"
@@ -11,14 +10,6 @@
 #include "game/sound.h"
 
 namespace {
-
-recording::Recording load(const std::string &name) {
-  recording::Recording r;
-  std::ifstream in(std::string(GOBBLER_TESTS_DIR) + "/recordings/" + name);
-  std::string error;
-  EXPECT_TRUE(recording::read(in, &r, &error)) << error;
-  return r;
-}
 
 // Sounds started in each frame of a recording, with M down in the frames listed (and up otherwise).
 struct Heard {
@@ -50,7 +41,7 @@ class Controls : public testing::Test {
 };
 
 TEST_F(Controls, MSilencesEverySoundUntilPressedAgainAndMuteStartsSilent) {
-  recording::Recording r = load("game_to_game_over.txt");
+  recording::Recording r = load_recording("game_to_game_over.txt");
   Heard all = play_listening(r, {}, false);
   int total = 0;
   for (int n : all.per_frame) total += n;
@@ -131,7 +122,7 @@ TEST_F(Controls, ThePadLiftsOnlyTheArrowsItPutDown) {
 }
 
 TEST_F(Controls, AGameSteeredWithThePadReplaysTheKeyboardGame) {
-  recording::Recording r = load("game_1500_frames.txt");
+  recording::Recording r = load_recording("game_1500_frames.txt");
   recording::begin_game();
   for (size_t f = 0; f < r.keys.size(); ++f) {
     // Left and up on the stick and right and down on the d-pad, or the other way round, changing every 100

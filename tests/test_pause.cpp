@@ -1,8 +1,7 @@
 // Pausing a game: P, Pause, the pad's Start or a lost focus stop every rule and random draw under a " PAUSED "
 // box; resuming goes on exactly where the game stopped.
-#include <fstream>
 
-#include "../tools/record_game/recording.h"
+#include "recorded_games.h"
 #include "cycle_support.h"
 #include "game/pause.h"
 #include "game/random.h"
@@ -22,14 +21,6 @@ BITMAP *with_pause_box(BITMAP *picture) {
   rectfill(want, 224, 160, 287, 183, 0xffff);
   textout_ex(want, font, " PAUSED ", 224, 168, 2, 0xffff);
   return want;
-}
-
-recording::Recording load(const std::string &name) {
-  recording::Recording r;
-  std::ifstream in(std::string(GOBBLER_TESTS_DIR) + "/recordings/" + name);
-  std::string error;
-  EXPECT_TRUE(recording::read(in, &r, &error)) << error;
-  return r;
 }
 
 // Starts a game and plays `frames` frames steering with `arrows`.
@@ -292,7 +283,7 @@ PausedReplay replay_with_pauses(const recording::Recording &r, const std::vector
 TEST_F(Pause, APausedAndResumedGameEndsInTheSameStateAsTheUnpausedOne) {
   for (const char *name : {"game_600_frames.txt", "game_to_game_over.txt"}) {
     SCOPED_TRACE(name);
-    recording::Recording r = load(name);
+    recording::Recording r = load_recording(name);
     // Early, mid-game, and in the recording's last frames (through a death on the way to game over).
     // (Frames apart: a release and a new press between two frames would be one press.)
     std::vector<size_t> at = {4, 10, 250, 400, r.keys.size() - 2};

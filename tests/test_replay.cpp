@@ -1,9 +1,8 @@
 // Recorded games replayed frame by frame: the same keys must give the same game, down to every random draw.
 #include <gtest/gtest.h>
 
-#include <fstream>
 
-#include "../tools/record_game/recording.h"
+#include "recorded_games.h"
 
 // A recording played back: the game record's check value and random draws after each frame.
 struct Replay {
@@ -15,9 +14,7 @@ struct Replay {
 
 static Replay replay(const std::string &name) {
   Replay p;
-  std::ifstream in(std::string(GOBBLER_TESTS_DIR) + "/recordings/" + name);
-  std::string error;
-  EXPECT_TRUE(recording::read(in, &p.recorded, &error)) << name << ": " << error;
+  p.recorded = load_recording(name);
   recording::Start start = recording::begin_game();
   bool ended = false;
   for (size_t f = 0; f < p.recorded.keys.size() && !ended; ++f) {

@@ -2,6 +2,9 @@
 
 #include <allegro.h>
 
+#include <cstring>
+#include <string>
+
 #include "platform/platform.h"
 #include "game/controls.h"
 #include "game/display_key.h"
@@ -19,13 +22,18 @@ const int DEATH_PAUSE_MS = 2000;
 const int LEVEL_PAUSE_MS = 2000;
 const int GAME_OVER_PAUSE_MS = 2000;
 
-void show_game_over() {
+void show_box(const char *text) {
   BITMAP *s = platform.display();
   int bg = makecol(255, 255, 255);
-  textprintf_centre_ex(s, font, 256, 160, 2, bg, "           ");
-  textprintf_centre_ex(s, font, 256, 168, 2, bg, " GAME OVER ");
-  textprintf_centre_ex(s, font, 256, 176, 2, bg, "           ");
+  std::string blank(strlen(text), ' ');
+  textprintf_centre_ex(s, font, 256, 160, 2, bg, "%s", blank.c_str());
+  textprintf_centre_ex(s, font, 256, 168, 2, bg, "%s", text);
+  textprintf_centre_ex(s, font, 256, 176, 2, bg, "%s", blank.c_str());
   platform.show_display();
+}
+
+void show_game_over() {
+  show_box(" GAME OVER ");
   platform.vsync();
   platform.rest(GAME_OVER_PAUSE_MS);
 }

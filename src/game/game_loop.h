@@ -10,5 +10,8 @@ void start_game();
 FrameResult game_frame();
 // start_game, then paced frames until the game ends.
 void play_game();
+// A box of black text on white, three rows high, centred on x 256 at y 160,
+// drawn over the picture on show.
+void show_box(const char *text);
 // The " GAME OVER " box, drawn over the picture on show, and a pause.
 void show_game_over();

@@ -8,14 +8,9 @@
 int game_paused = 0;
 
 void show_pause_box() {
-  // In the style of the game-over box and on its rows, so that ending a
-  // paused game covers this box with that one.
-  BITMAP *s = platform.display();
-  int bg = makecol(255, 255, 255);
-  textprintf_centre_ex(s, font, 256, 160, 2, bg, "        ");
-  textprintf_centre_ex(s, font, 256, 168, 2, bg, " PAUSED ");
-  textprintf_centre_ex(s, font, 256, 176, 2, bg, "        ");
-  platform.show_display();
+  // On the game-over box's rows, so that ending a paused game covers this
+  // box with that one.
+  show_box(" PAUSED ");
 }
 
 bool update_pause(const Controls &in) {

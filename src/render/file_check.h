@@ -13,13 +13,19 @@
 inline uint32_t le16(const unsigned char *p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
 inline uint32_t le32(const unsigned char *p) { return le16(p) | le16(p + 2) << 16; }
 
-// Puts the formatted reason in *why and returns false, for `return fail(...)`.
-__attribute__((format(printf, 2, 3))) inline bool fail(std::string *why, const char *format, ...) {
+// Puts the formatted reason in *why and returns false.
+inline bool vfail(std::string *why, const char *format, va_list args) {
   char text[320];
+  vsnprintf(text, sizeof text, format, args);
+  *why = text;
+  return false;
+}
+
+// The same, for `return fail(...)`.
+__attribute__((format(printf, 2, 3))) inline bool fail(std::string *why, const char *format, ...) {
   va_list args;
   va_start(args, format);
-  vsnprintf(text, sizeof text, format, args);
+  vfail(why, format, args);
   va_end(args);
-  *why = text;
   return false;
 }

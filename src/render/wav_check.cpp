@@ -59,12 +59,10 @@ __attribute__((format(printf, 3, 4))) bool refuse(const Walk &w, std::string *wh
                 "its \"%s\" chunk of %lld bytes (an odd length) is followed by a pad byte, which the game's sound "
                 "loader does not skip; remove the \"%s\" chunk (with its pad byte) or " SAVE_AS_PCM,
                 w.padded, w.padded_length, w.padded);
-  char text[320];
   va_list args;
   va_start(args, format);
-  vsnprintf(text, sizeof text, format, args);
+  vfail(why, format, args);
   va_end(args);
-  *why = text;
   return false;
 }
 

@@ -157,6 +157,20 @@ hi_file_ok() {
   local v && v=$(od -An -t d4 --endian=little "$1" | tr -d ' ') && [ "$(stat -c %s "$1")" = 4 ] && [ "$v" -gt 0 ] &&
     [ $((v % 10)) = 0 ] && [ ! -e "$1.new" ] || e2e_fail "after a game that scored $1 holds \"$v\" (or $1.new is left)"
 }
+# From the title: a game with some dots eaten, Escape, then Escape on the title; the high score
+# then lands in game directory $1, which holds nothing else.
+play_a_game_and_quit() {
+  open_title
+  start_game
+  poll_shot play score_moved 8 || e2e_fail "the score did not go up"
+  press Escape
+  poll_shot back is_title 8 || e2e_fail "the title did not come back after Escape"
+  press Escape
+  exits_0 "Escape on the title"
+  hi_file_ok "$1/gobbler.hi"
+  local left && left=$(cd "$1" && ls -A)
+  [ "$left" = gobbler.hi ] || e2e_fail "the game directory holds more than the high score: $(tr '\n' ' ' <<<"$left")"
+}
 score_is() { [ "$(number_pattern "$1" score)" = "$2" ]; }
 score_moved() { ! score_is "$1" "$SCORE_ZERO"; }
 # The window's close button: the message a window manager sends.

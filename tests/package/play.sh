@@ -13,16 +13,7 @@ GOBBLER=$WORK/root/usr/games/gobbler
 export HOME=$WORK/home && unset XDG_DATA_HOME GOBBLER_DATA
 game_dir=$HOME/.local/share/gobbler
 mkdir -p "$HOME" && [ ! -e "$game_dir" ] || e2e_fail "the home is not fresh"
-open_title
-start_game
-poll_shot play score_moved 8 || e2e_fail "the score did not go up"
-press Escape
-poll_shot back is_title 8 || e2e_fail "the title did not come back after Escape"
-press Escape
-exits_0 "Escape on the title"
-hi_file_ok "$game_dir/gobbler.hi"
-left=$(cd "$game_dir" && ls -A)
-[ "$left" = gobbler.hi ] || e2e_fail "the game directory holds more than the high score: $(tr '\n' ' ' <<<"$left")"
+play_a_game_and_quit "$game_dir"
 # The player's options reach the program.
 [ "$("$GOBBLER" --version)" = "$("$WORK/root/usr/lib/games/gobbler/gobbler" --version)" ] ||
   e2e_fail "--version through the launcher"

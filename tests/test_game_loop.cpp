@@ -14,12 +14,12 @@ void clear_pickups() {
     for (int &cell : row)
       if (cell == TILE_DOT || cell == TILE_PILL) cell = TILE_EMPTY;
 }
-// Whether the next rand() is the one srand(1) gives after `skip` draws.
+// Whether the next number is the one seed 1 gives after `skip` draws.
 bool seeded_sequence_after(long skip) {
-  int next = rand();
-  srand(1);
-  for (long i = 0; i < skip; ++i) rand();
-  return next == rand();
+  int next = random_next();
+  random_seed(1);
+  for (long i = 0; i < skip; ++i) random_next();
+  return next == random_next();
 }
 void put_player(int x, int y) { game.player_x = x, game.player_y = y, game.player_dir = DIR_LEFT; }
 void put_ghost(int k, int x, int y, int mode) { game.ghost_x[k] = x, game.ghost_y[k] = y, game.ghost_mode[k] = mode; }

@@ -54,7 +54,7 @@ TEST(GhostChoice, BlockedChaserTurnsTowardThePlayerWhateverTheDrawAndAWalledInGh
         only_ghost(k, 160, 96, DIR_RIGHT);
         vline(back_buffer, 192, 96, 126, WALL_COLOUR);
         game.player_x = c[0], game.player_y = c[1];
-        srand(seed);
+        random_seed(seed);
         move_ghosts();
         EXPECT_EQ(std::tuple(game.ghost_x[k], game.ghost_y[k], game.ghost_dir[k]), std::tuple(c[3], c[4], c[2]))
             << "ghost " << k << " seed " << seed;
@@ -78,7 +78,7 @@ TEST(GhostTurns, TurningChancesNeverReverseAGhost) {
       game.ghost_x[k] = 64 + 96 * k - (dir == DIR_RIGHT) + (dir == DIR_LEFT);
       game.ghost_y[k] = 192 - (dir == DIR_DOWN) + (dir == DIR_UP);
     }
-    srand(seed);
+    random_seed(seed);
     move_ghosts();
     for (int k = 0; k < GHOSTS; ++k) {
       ASSERT_EQ(std::tuple(game.ghost_x[k], game.ghost_y[k]), std::tuple(64 + 96 * k, 192)) << k;

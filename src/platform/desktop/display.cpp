@@ -14,18 +14,6 @@ int windowed = 1;
 // The window's scale once open; full screen picks its own.
 static int window_scale = 1;
 
-int window_scale_for(int desktop_w, int desktop_h) {
-  int s = 1;
-  while (SCREEN_W_PX * (s + 1) <= desktop_w && SCREEN_H_PX * (s + 1) * 10 <= desktop_h * 9) ++s;
-  return s;
-}
-
-int fullscreen_scale_for(int w, int h) {
-  int s = 1;
-  while (SCREEN_W_PX * (s + 1) <= w && SCREEN_H_PX * (s + 1) <= h) ++s;
-  return s;
-}
-
 static void desktop_size(int *w, int *h) {
   if (get_desktop_resolution(w, h) != 0 || *w < SCREEN_W_PX || *h < SCREEN_H_PX) {
     *w = SCREEN_W_PX;

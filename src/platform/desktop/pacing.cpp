@@ -24,10 +24,6 @@ void start_ticks() {
   install_int_ex(tick, BPS_TO_TIMER(60));
 }
 
-bool tick_after(int now, int t) {
-  return static_cast<int32_t>(static_cast<uint32_t>(now) - static_cast<uint32_t>(t)) > 0;
-}
-
 void wait_for_tick_after(int t) {
   for (;;) {
     // Posts banked during a long pause would otherwise turn the wait into a

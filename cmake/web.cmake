@@ -21,3 +21,49 @@ add_custom_target(site ALL
           $<TARGET_FILE_DIR:gobbler>/gobbler.data ${SITE_DIR}
   DEPENDS gobbler ${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_SOURCE_DIR}/web/page.js
   COMMENT "The page in ${SITE_DIR}")
+
+# --- tests under node (ctest -L web) ---
+
+# GoogleTest from Debian's sources, built with emcc like the rest.
+add_subdirectory(/usr/src/googletest ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+enable_testing()
+set(NODE_RUN node --no-experimental-fetch)
+# The machine's files as they are (data/, tests/recordings/), through node.
+set(WEB_NODE_FLAGS -sENVIRONMENT=node -sNODERAWFS=1 -sEXIT_RUNTIME=1 ${WEB_ASYNC_FLAGS})
+
+add_library(test_support STATIC ${PROJECT_SOURCE_DIR}/tests/headless.cpp ${PROJECT_SOURCE_DIR}/tests/reference_decode.cpp)
+target_link_libraries(test_support PUBLIC gobbler_core gtest)
+target_compile_definitions(test_support PUBLIC GOBBLER_DATA_DIR="${PROJECT_SOURCE_DIR}/data"
+                                               GOBBLER_TESTS_DIR="${PROJECT_SOURCE_DIR}/tests")
+
+# Every headless unit test but those that need fork(), FIFOs or file
+# permissions, which a browser has none of.
+file(GLOB WEB_UNIT_TESTS ${PROJECT_SOURCE_DIR}/tests/test_*.cpp)
+# (The data-directory test copies directory trees with std::filesystem,
+# which this Emscripten's node file system does not carry out.)
+list(REMOVE_ITEM WEB_UNIT_TESTS ${PROJECT_SOURCE_DIR}/tests/test_loader_agreement.cpp
+     ${PROJECT_SOURCE_DIR}/tests/test_high_score.cpp ${PROJECT_SOURCE_DIR}/tests/test_data_dir.cpp)
+foreach(source ${WEB_UNIT_TESTS})
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE test_support gtest_main)
+  target_link_options(${name} PRIVATE ${WEB_NODE_FLAGS})
+  add_test(NAME web_${name} COMMAND ${NODE_RUN} $<TARGET_FILE:${name}>)
+  set_tests_properties(web_${name} PROPERTIES LABELS web TIMEOUT 300)
+endforeach()
+
+# The recorded games played by this build and by the desktop's (built
+# first, in GOBBLER_NATIVE_BUILD) give the same picture on every frame and
+# the same final state.
+set(GOBBLER_NATIVE_BUILD ${PROJECT_SOURCE_DIR}/build CACHE PATH "The desktop build tree, for comparing replays")
+add_executable(replay_hashes ${PROJECT_SOURCE_DIR}/tools/replay_hashes/main.cpp)
+target_link_libraries(replay_hashes PRIVATE test_support)
+target_link_options(replay_hashes PRIVATE ${WEB_NODE_FLAGS})
+add_test(NAME web_replays_match_desktop
+         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/web/replays_match.sh ${GOBBLER_NATIVE_BUILD}/tests/replay_hashes
+                 $<TARGET_FILE:replay_hashes> ${PROJECT_SOURCE_DIR}/tests/recordings)
+set_tests_properties(web_replays_match_desktop PROPERTIES LABELS web TIMEOUT 300)
+
+# The page in headless Chromium (playwright-core from tests/web, `npm ci`).
+add_test(NAME web_page_in_chromium COMMAND node ${PROJECT_SOURCE_DIR}/tests/web/page_test.mjs ${SITE_DIR})
+set_tests_properties(web_page_in_chromium PROPERTIES LABELS web TIMEOUT 180)

@@ -5,7 +5,12 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup build run test test-sanitize fuzz assets bench cpu-use clean
+WEB_BUILD ?= build-web
+WEB_PORT ?= 8000
+# Debian's emcc needs node's acorn, which node does not look for there.
+export NODE_PATH := /usr/share/nodejs
+
+.PHONY: all setup build run test test-sanitize fuzz assets bench cpu-use clean web web-run test-web web-bench
 
 all: build
 
@@ -21,8 +26,37 @@ build: setup $(BUILD)/CMakeCache.txt
 run: build
 	cd data && ../$(BUILD)/gobbler
 
+# The desktop's tests, then the browser build's (they compare with the desktop build).
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-web
+
+# The browser build: the static folder $(WEB_BUILD)/site/ for any web host.
+$(WEB_BUILD)/CMakeCache.txt:
+	emcmake cmake -S . -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release -DGOBBLER_NATIVE_BUILD=$(abspath $(BUILD))
+
+web: setup $(WEB_BUILD)/CMakeCache.txt
+	cmake --build $(WEB_BUILD) -j $(JOBS) --target site
+
+web-run: web
+	@echo "Gobbler in a browser: http://localhost:$(WEB_PORT)/"
+	cd $(WEB_BUILD)/site && python3 -m http.server $(WEB_PORT) --bind 127.0.0.1
+
+tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
+	cd tests/web && npm ci --no-audit --no-fund
+
+# The unit tests and the recorded games under node, the page in headless Chromium.
+test-web: build setup $(WEB_BUILD)/CMakeCache.txt tests/web/node_modules/.package-lock.json
+	cmake --build $(BUILD) -j $(JOBS) --target replay_hashes
+	cmake --build $(WEB_BUILD) -j $(JOBS)
+	cd $(WEB_BUILD) && ctest --output-on-failure -L web -j $(JOBS)
+
+# Download size, a game frame in WebAssembly against the desktop's, and the
+# frame time and pace in headless Chromium.
+web-bench: build web tests/web/node_modules/.package-lock.json
+	cmake --build $(BUILD) -j $(JOBS) --target frame_bench
+	cmake --build $(WEB_BUILD) -j $(JOBS) --target frame_bench
+	tools/web_bench.sh $(BUILD) $(WEB_BUILD)
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;
 # any report fails the run.
@@ -60,7 +94,7 @@ cpu-use: build
 	tools/cpu_use.sh $(BUILD)
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)
 
 # Installing for the desktop (see README.md): PREFIX, and DESTDIR for staging.
 PREFIX ?= /usr/local

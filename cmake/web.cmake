@@ -5,10 +5,11 @@
 # through Asyncify and comes back where it left off.
 set(WEB_ASYNC_FLAGS -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sEXIT_RUNTIME=1)
 
-set(WEB_EXPORTS _main,_web_key_event,_web_keys_release_all,_web_mix_chunk,_web_focus_lost)
+set(WEB_EXPORTS _main,_malloc,_web_key_event,_web_keys_release_all,_web_mix_chunk,_web_focus_lost)
 target_link_options(gobbler PRIVATE ${WEB_ASYNC_FLAGS} -sENVIRONMENT=web
-  -sEXPORTED_FUNCTIONS=[${WEB_EXPORTS}] -sEXPORTED_RUNTIME_METHODS=[ccall,FS]
-  -sMODULARIZE=0 -sINVOKE_RUN=1
+  -sEXPORTED_FUNCTIONS=[${WEB_EXPORTS}] -sEXPORTED_RUNTIME_METHODS=[ccall,FS,stringToUTF8]
+  # The page calls main itself, to learn when it returns after its waits.
+  -sINVOKE_RUN=0
   --preload-file ${PROJECT_SOURCE_DIR}/data@/)
 set_target_properties(gobbler PROPERTIES LINK_DEPENDS "${PROJECT_SOURCE_DIR}/data")
 
@@ -65,5 +66,7 @@ add_test(NAME web_replays_match_desktop
 set_tests_properties(web_replays_match_desktop PROPERTIES LABELS web TIMEOUT 300)
 
 # The page in headless Chromium (playwright-core from tests/web, `npm ci`).
-add_test(NAME web_page_in_chromium COMMAND node ${PROJECT_SOURCE_DIR}/tests/web/page_test.mjs ${SITE_DIR})
+add_test(NAME web_page_in_chromium
+         COMMAND node ${PROJECT_SOURCE_DIR}/tests/web/page_test.mjs ${SITE_DIR} ${GOBBLER_NATIVE_BUILD}/tests/replay_hashes
+                 ${PROJECT_SOURCE_DIR}/tests/recordings/game_600_frames.txt)
 set_tests_properties(web_page_in_chromium PROPERTIES LABELS web TIMEOUT 180)

@@ -10,6 +10,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils libx11-dev python3
   dpkg-dev lintian appstream desktop-file-utils man-db bsdextrautils
+  emscripten chromium
 )
 
 missing=()
@@ -18,6 +19,8 @@ for p in "${PACKAGES[@]}"; do
     missing+=("$p")
   fi
 done
+# The browser tests' packages come from npm (any node install brings it).
+command -v npm > /dev/null || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 SUDO=""

@@ -161,8 +161,14 @@ function asciiOf(e) {
   return { Enter: 13, Escape: 27, Backspace: 8, Tab: 9 }[e.key] || 0;
 }
 
+// The key's name goes through a buffer of its own: ccall() while the game
+// waits would take over the promise of main()'s end (see onRuntimeInitialized).
+let keyName = 0;
 function sendKey(code, ascii, down) {
-  if (Module.calledRun && !Module.ended) Module.ccall('web_key_event', null, ['string', 'number', 'number'], [code, ascii, down]);
+  if (!Module.calledRun || Module.ended) return;
+  if (!keyName) keyName = Module._malloc(32);
+  Module.stringToUTF8(code, keyName, 32);
+  Module._web_key_event(keyName, ascii, down);
 }
 
 // When Escape takes the browser out of full screen, it is not the game's.
@@ -237,6 +243,13 @@ stage.addEventListener('mousedown', startSound);
 
 // --- the game ---
 
+function ended(status) {
+  if (Module.ended) return;
+  Module.ended = true;
+  keepHighScore();
+  say(status === 0 ? 'The game has ended.' : 'The game stopped (status ' + status + ').', true);
+}
+
 var Module = {
   canvas,
   preRun: [restoreHighScore],
@@ -244,11 +257,15 @@ var Module = {
   webIdle: keepHighScore,
   print: (text) => console.log(text),
   printErr: (text) => console.warn(text),
-  onExit: (status) => {
-    Module.ended = true;
-    keepHighScore();
-    say(status === 0 ? 'The game has ended.' : 'The game stopped (status ' + status + ').', true);
+  onRuntimeInitialized: () => {
+    // main(1, {"gobbler"}), run through its waits; the promise settles when it returns.
+    const name = Module._malloc(8), argv = Module._malloc(8);
+    Module.stringToUTF8('gobbler', name, 8);
+    HEAP32[argv >> 2] = name;
+    HEAP32[(argv >> 2) + 1] = 0;
+    Module.ccall('main', 'number', ['number', 'number'], [1, argv], { async: true }).then(ended);
   },
+  onExit: ended,
   onAbort: (what) => {
     Module.ended = true;
     say('The game stopped with an error: ' + what, true);

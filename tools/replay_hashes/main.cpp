@@ -1,7 +1,7 @@
-// Replays recorded games headless and prints, for every frame, the game
-// record's check value and a hash of the picture on show, then the final
-// state: two builds of the game (the desktop's and the browser's) playing
-// alike print the same lines.
+// Replays recorded games headless and prints the hash of the picture a new
+// game starts with, then for every frame the game record's check value and
+// a hash of the picture on show, then the final state: two builds of the
+// game (the desktop's and the browser's) playing alike print the same lines.
 //
 //   replay_hashes RECORDING...
 #include <cstdint>
@@ -33,6 +33,7 @@ int main(int argc, char **argv) {
       return 1;
     }
     recording::Start start = recording::begin_game();
+    printf("start %08x\n", picture_hash(fake.screen));
     bool ended = false;
     size_t f = 0;
     for (; f < r.keys.size() && !ended; ++f) {

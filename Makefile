@@ -54,8 +54,8 @@ test-web: build setup $(WEB_BUILD)/CMakeCache.txt tests/web/node_modules/.packag
 # Download size, a game frame in WebAssembly against the desktop's, and the
 # frame time and pace in headless Chromium.
 web-bench: build web tests/web/node_modules/.package-lock.json
-	cmake --build $(BUILD) -j $(JOBS) --target frame_bench
-	cmake --build $(WEB_BUILD) -j $(JOBS) --target frame_bench
+	cmake --build $(BUILD) -j $(JOBS) --target web_frame_bench
+	cmake --build $(WEB_BUILD) -j $(JOBS) --target web_frame_bench
 	tools/web_bench.sh $(BUILD) $(WEB_BUILD)
 
 # The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer;

@@ -243,6 +243,10 @@ stage.addEventListener('mousedown', startSound);
 
 // --- the game ---
 
+// For measuring: pictures painted, and the time from waking to going back
+// to sleep (logic, picture and canvas) of the last frames.
+const frames = window.gobblerFrames = { painted: 0, timed: 0, awake: 0, took: new Float64Array(1200) };
+
 function ended(status) {
   if (Module.ended) return;
   Module.ended = true;
@@ -253,8 +257,17 @@ function ended(status) {
 var Module = {
   canvas,
   preRun: [restoreHighScore],
-  webPaint: paint,
-  webIdle: keepHighScore,
+  webPaint: (pixels, width, first, end) => {
+    paint(pixels, width, first, end);
+    frames.painted++;
+  },
+  webIdle: () => {
+    // Once a frame: a frame that waits twice paints once.
+    if (frames.painted !== frames.timed) frames.took[frames.painted % frames.took.length] = performance.now() - frames.awake;
+    frames.timed = frames.painted;
+    keepHighScore();
+  },
+  webAwake: () => { frames.awake = performance.now(); },
   print: (text) => console.log(text),
   printErr: (text) => console.warn(text),
   onRuntimeInitialized: () => {

@@ -4,36 +4,18 @@
 // reaches WebAudio; the high score survives a reload, a damaged one counts as
 // none; Escape on the title ends the program and the page says so.
 //   node page_test.mjs SITE_DIR NATIVE_REPLAY_HASHES RECORDING
-import { chromium } from 'playwright-core';
 import { execFileSync } from 'node:child_process';
-import fs from 'node:fs';
-import http from 'node:http';
-import os from 'node:os';
-import path from 'node:path';
+
+import { serveSite, startChromium } from './browser.mjs';
 
 const [site, nativeHashes, recording] = process.argv.slice(2);
 // The hash of the picture a new game starts with, from the desktop build.
 const startHash = execFileSync(nativeHashes, [recording]).toString().match(/^start ([0-9a-f]{8})$/m)[1];
 
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
-const server = http.createServer((req, res) => {
-  const file = path.join(site, path.normalize(new URL(req.url, 'http://x').pathname === '/' ? '/index.html' : req.url));
-  fs.readFile(file, (err, body) => {
-    if (err) { res.writeHead(404); res.end(); return; }
-    res.writeHead(200, { 'Content-Type': TYPES[path.extname(file)] || 'application/octet-stream' });
-    res.end(body);
-  });
-});
-await new Promise((r) => server.listen(0, '127.0.0.1', r));
-const url = `http://127.0.0.1:${server.address().port}/`;
-
-const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'gobbler-chromium-'));
-const browser = await chromium.launchPersistentContext(profile, {
-  executablePath: '/usr/bin/chromium', headless: true, viewport: { width: 1400, height: 1000 },
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-         '--disable-component-update', '--disable-sync', '--autoplay-policy=user-gesture-required'],
-});
-const page = browser.pages()[0] || await browser.newPage();
+const server = await serveSite(site);
+const url = server.url;
+const chromium = await startChromium();
+const page = chromium.page;
 const errors = [];
 page.on('pageerror', (e) => errors.push(e.message));
 
@@ -177,8 +159,7 @@ check(await waitFor(() => page.isVisible('#message'), 3000) &&
       /ended/.test(await page.textContent('#message')), 'Escape on the title ends the game and the page says so');
 
 check(errors.length === 0, `no errors in the page (${errors.join('; ')})`);
-await browser.close();
+await chromium.close();
 server.close();
-fs.rmSync(profile, { recursive: true, force: true });
 console.log(failures ? `${failures} checks failed` : 'all checks passed');
 process.exit(failures ? 1 : 0);

@@ -3,7 +3,8 @@
 # compositor: F1 gives full screen and the keys still act there (a game started and ended with Escape,
 # F1 back to the window of the old size, Escape on the title quits). Under openbox: the window's class
 # and icon, a game going on through the switch, F1 twice bringing the window back where it was moved,
-# and the window manager's close in full screen ending the game with the better score saved.
+# another window's focus pausing the full-screen game, and the window manager's close in full screen
+# ending the game with the better score saved.
 . "$(dirname "$0")/lib.sh"
 needs weston Xwayland openbox wmctrl
 E2E_SCREEN=800x600x24
@@ -50,6 +51,12 @@ sleep 1 && shot f1 && sleep 0.5 && shot f2 && ! cmp -s "$WORK/f1.rgb" "$WORK/f2.
 f1_gives window
 [ "$(geometry)" = "$place" ] || e2e_fail "F1 twice put the window moved to $place at $(geometry)"
 f1_gives full
+# Another window taking the focus pauses the full-screen game; the window manager's close ends it.
+sleep 1
+xmessage -name focus_thief focus >/dev/null 2>&1 &
+SIDE_PIDS="$SIDE_PIDS $!"
+within 5 eval 'xdotool search --onlyvisible --classname "^focus_thief$" windowactivate >/dev/null 2>&1' &&
+  poll_shot thief is_paused 3 || e2e_fail "another window taking the focus did not pause the full-screen game"
 wmctrl -c Gobbler
 poll_shot closed is_game_over 3 || e2e_fail "the window manager's close in full screen did not end the game"
 exits_0 "the window manager's close in full screen"

@@ -14,9 +14,8 @@ int windowed = 1;
 
 // The window's scale once open; full screen picks its own.
 static int window_scale = 1;
-// Full screen is a window the window manager was asked to fill the screen
-// with (the keyboard, the close button and focus then work as in a window);
-// the library's unmanaged full screen only where no window manager answers.
+// Full screen is the window manager's (the keyboard, its close and the focus
+// then work as in a window), not the library's unmanaged window.
 static bool managed_fullscreen = false;
 
 int window_scale_for(int desktop_w, int desktop_h) {
@@ -83,18 +82,17 @@ static bool set_window_mode() {
   return false;
 }
 
-// Full screen at the desktop's own size, the picture as large as fits;
-// else the 640x480 full screen.
+// Full screen at the desktop's own size, the picture as large as fits: a
+// window the window manager fills the screen with where one answers, else
+// the library's own; failing both, the 640x480 full screen.
 static bool set_fullscreen_mode() {
   int w, h;
   desktop_size(&w, &h);
-  managed_fullscreen = window_manager_fullscreens() && set_mode(GFX_AUTODETECT_WINDOWED, w, h, fullscreen_scale_for(w, h));
-  if (managed_fullscreen) {
-    ask_fullscreen(true);
-    return true;
-  }
-  if (set_mode(GFX_AUTODETECT_FULLSCREEN, w, h, fullscreen_scale_for(w, h))) return true;
-  return set_mode(GFX_AUTODETECT_FULLSCREEN, SCREEN_W_PX, SCREEN_H_PX, 1);
+  int scale = fullscreen_scale_for(w, h);
+  managed_fullscreen = window_manager_fullscreens() && set_mode(GFX_AUTODETECT_WINDOWED, w, h, scale);
+  if (managed_fullscreen) ask_fullscreen(true);
+  return managed_fullscreen || set_mode(GFX_AUTODETECT_FULLSCREEN, w, h, scale) ||
+         set_mode(GFX_AUTODETECT_FULLSCREEN, SCREEN_W_PX, SCREEN_H_PX, 1);
 }
 
 bool open_display(bool fullscreen, int scale) {

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# Full screen on desktops with a window manager. Under weston with XWayland, keys typed into the
-# compositor: F1 gives full screen and the keys still act there (a game started and ended with Escape,
-# F1 back to the window of the old size, Escape on the title quits). Under openbox: the window's class
-# and icon, a game going on through the switch, F1 twice bringing the window back where it was moved,
-# another window's focus pausing the full-screen game, and the window manager's close in full screen
-# ending the game with the better score saved.
+# Full screen as the window manager's. Under weston with XWayland, keys typed into the compositor act in
+# it (a game, Escape, F1 back to the window, Escape on the title). Under openbox: the window's class and
+# icon, the game going on through F1, the window back where it was moved, another window's focus pausing
+# it, and the window manager's close ending it with the better score saved.
 . "$(dirname "$0")/lib.sh"
 needs weston Xwayland openbox wmctrl
 E2E_SCREEN=800x600x24

@@ -48,7 +48,7 @@ start_weston() {
     --width="${size%x*}" --height="${size#*x}" --idle-time=0 --xwayland --socket=gobbler --log="$WORK/weston.log"
   within 10 grep -qs 'xserver listening on display' "$WORK/weston.log" || e2e_fail "weston did not start"
   KEYS_DISPLAY=$DISPLAY DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log")
-  DISPLAY=$KEYS_DISPLAY xdotool mousemove $((${size%x*} / 2)) $((${size#*x} / 2))
+  keys mousemove $((${size%x*} / 2)) $((${size#*x} / 2))
 }
 fresh_data() { RUN_DIR=$(mktemp -d "$WORK/data.XXXXXX") && cp "$DATA"/*.{bmp,wav} "$RUN_DIR" || e2e_fail "no $DATA"; }
 launch() {  # "$@": the program's options
@@ -78,10 +78,8 @@ open_title() {  # "$@": the program's options
   poll_shot title is_title 5 || e2e_fail "the title picture is not on screen"
 }
 # The game reads the keyboard once a frame: a key stays down a few frames.
-press() {
-  local d=${KEYS_DISPLAY:-$DISPLAY} && DISPLAY=$d xdotool keydown "$1" && sleep 0.15 && DISPLAY=$d xdotool keyup "$1" ||
-    e2e_fail "cannot press $1"
-}
+press() { keys keydown "$1" && sleep 0.15 && keys keyup "$1" || e2e_fail "cannot press $1"; }
+keys() { DISPLAY=${KEYS_DISPLAY:-$DISPLAY} xdotool "$@"; }  # typed where a compositor reads them
 # After F1 the picture may be in another window: WIN becomes the one on view, a 640x480 window or a
 # full screen of the X server's size with the picture centred in it (CROP: where).
 view_up() {

@@ -9,6 +9,7 @@ PACKAGES=(
   liballegro4-dev libloadpng4-dev
   libgtest-dev libbenchmark-dev
   xvfb xdotool imagemagick x11-utils libx11-dev python3
+  weston xwayland openbox wmctrl
   dpkg-dev lintian appstream desktop-file-utils man-db bsdextrautils
   emscripten chromium
 )

@@ -5,6 +5,8 @@
 # one private X server of 1920x1080 at 24 bits, like a desktop of today.
 #
 #   tools/cpu_use.sh [build-dir]      (default: build; `make cpu-use`)
+#   CPU_USE_WM=openbox tools/cpu_use.sh   the same under a window manager, whose
+#                                       full screen the game then asks for
 #
 # The programs run one after another on the same server, so the server's
 # processor time over each measured stretch is the work that program gives
@@ -47,6 +49,7 @@ done
 
 WORK=$(mktemp -d)
 XVFB_PID=""
+WM_PID=""
 APP_PID=""
 # Ends a process this script started: politely, then for sure.
 running() {
@@ -72,6 +75,7 @@ stop_app() {
 }
 cleanup() {
   stop_app
+  [ -z "$WM_PID" ] || end_process "$WM_PID"
   [ -z "$XVFB_PID" ] || end_process "$XVFB_PID"
   rm -rf "$WORK"
 }
@@ -85,6 +89,11 @@ for _ in $(seq 100); do
 done
 [ -s "$WORK/display" ] || { echo "cpu_use: Xvfb did not start" >&2; cat "$WORK/xvfb.log" >&2; exit 2; }
 export DISPLAY=":$(head -n 1 "$WORK/display")"
+if [ -n "${CPU_USE_WM:-}" ]; then
+  "$CPU_USE_WM" >"$WORK/wm.log" 2>&1 &
+  WM_PID=$!
+  sleep 2
+fi
 
 CLK_TCK=$(getconf CLK_TCK)
 now() { date +%s.%N; }
@@ -114,8 +123,9 @@ start_app() {
   xdotool mousemove --sync 320 240 >/dev/null 2>&1 || true
 }
 
-# The game in full screen: a window of the server's size with no name; the
-# picture is centred on it at the largest whole scale.
+# The game in full screen: a window of the server's size (the library's own
+# with no name, or under a window manager the game's window filling the
+# screen); the picture is centred on it at the largest whole scale.
 wait_fullscreen() {
   local w=${SCREEN_SIZE%x*} h=${SCREEN_SIZE#*x} id
   for _ in $(seq 100); do
@@ -286,7 +296,7 @@ S1_RATIO=$(ratio "$S1_CPU" "$BARE_CPU") S2_RATIO=$(ratio "$S2_CPU" "$BARE_CPU")
 S1_OK=$(verdict "$S1_RATIO" "$SCALE1_GOAL") S2_OK=$(verdict "$S2_RATIO" "$SCALE2_GOAL")
 
 echo "Processor time (utime + stime) over $SECONDS_MEASURED s of play, as a share of one core, on one"
-echo "${SCREEN_SIZE}x24 Xvfb (the X server measured while each program ran alone; load average at the end:"
+echo "${SCREEN_SIZE}x24 Xvfb${CPU_USE_WM:+ under $CPU_USE_WM} (the X server measured while each program ran alone; load average at the end:"
 echo "$(cut -d ' ' -f 1-3 /proc/loadavg) on $(getconf _NPROCESSORS_ONLN) processors; other work on the machine lowers the pace):"
 echo "                                       program   X server       both   program/bare  both/bare"
 row() {

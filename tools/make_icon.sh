@@ -4,7 +4,8 @@
 # Makes the desktop icons desktop/icons/gobbler-{32,64,128}.png from the
 # player picture data/gobu3.bmp: turned to face right, magenta made
 # transparent, enlarged by whole factors with every pixel repeated so the
-# picture stays sharp. Needs ImageMagick; the icons are kept in the
+# picture stays sharp. The 64-pixel one also as gobbler-64.xpm, which the
+# program builds in as its window's icon. Needs ImageMagick; the icons are kept in the
 # repository, so building and installing the game does not.
 set -eu
 
@@ -24,3 +25,6 @@ for scale in 1 2 4; do
     -strip -define png:exclude-chunks=date,time "PNG32:$out/gobbler-$size.png"
   echo "$out/gobbler-$size.png"
 done
+# The window's icon: XPM is what the game library hands the window manager.
+convert "$out/gobbler-64.png" "XPM:$out/gobbler-64.xpm"
+echo "$out/gobbler-64.xpm"

@@ -2,7 +2,7 @@
 # files, key presses, screenshots and pixel checks.
 set -u
 E2E_SCENARIO=$(basename "$0" .sh) E2E_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-XVFB_PID="" GAME_PID="" WORK="" RUNS=0 WIN="" CROP="" E2E_ARGS=("$@")
+XVFB_PID="" GAME_PID="" SIDE_PIDS="" WORK="" RUNS=0 WIN="" CROP="" E2E_ARGS=("$@")
 e2e_pass() { echo "[$E2E_SCENARIO] PASS"; exit 0; }
 e2e_fail() { echo "FAIL [$E2E_SCENARIO]: $*" >&2; grep -hsv '^ALSA lib' "$WORK"/err.* >&2; exit 1; }
 alive() { local s; s=$(ps -o stat= -p "$1" 2>/dev/null) && [[ $s != Z* ]]; }
@@ -12,7 +12,7 @@ within() {  # runs "$@" every 0.1 s until it succeeds, for at most $1 seconds
 }
 e2e_cleanup() {
   trap - EXIT TERM INT
-  for p in $GAME_PID $XVFB_PID; do kill "$p" 2>/dev/null && { within 1 eval "! alive $p" || kill -KILL "$p"; }; done
+  for p in $GAME_PID $SIDE_PIDS $XVFB_PID; do kill "$p" 2>/dev/null && { within 1 eval "! alive $p" || kill -KILL "$p"; }; done
   wait 2>/dev/null; rm -rf "$WORK"
 }
 # e2e_begin <time-limit> <gobbler> <data-dir>: re-runs the script under a time limit (whatever it
@@ -30,6 +30,25 @@ e2e_begin() {
   convert "$DATA/intro.bmp" -depth 8 "rgb:$WORK/intro.rgb" && to_px intro || e2e_fail "cannot read intro.bmp"
   title_gaps intro >"$WORK/title_gaps.px"
   fresh_data
+}
+# Skips the scenario (status 77) when one of the programs "$@" is not installed.
+needs() { local t && for t; do command -v "$t" >/dev/null || { echo "[$E2E_SCENARIO] SKIP: no $t"; exit 77; }; done; }
+# A window manager or compositor "$@" on the X server, stopped with it (SIDE: its process).
+beside() { "$@" >"$WORK/$1.out" 2>&1 & SIDE=$! SIDE_PIDS="$SIDE_PIDS $!"; }
+stop_side() { kill "$SIDE" && wait "$SIDE" 2>/dev/null; SIDE_PIDS=${SIDE_PIDS/ $SIDE/}; }
+start_openbox() {
+  beside openbox && within 10 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    e2e_fail "openbox did not start: $(tail -3 "$WORK/openbox.out")"
+}
+# weston in a window of the X server, with XWayland: the game goes on XWayland's display and keys are
+# typed into weston's window (on KEYS_DISPLAY), so that they reach the game through the compositor.
+start_weston() {
+  local size && size=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
+  mkdir -m 700 "$WORK/xdg" && XDG_RUNTIME_DIR=$WORK/xdg beside weston --backend=x11-backend.so --use-pixman \
+    --width="${size%x*}" --height="${size#*x}" --idle-time=0 --xwayland --socket=gobbler --log="$WORK/weston.log"
+  within 10 grep -qs 'xserver listening on display' "$WORK/weston.log" || e2e_fail "weston did not start"
+  KEYS_DISPLAY=$DISPLAY DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$WORK/weston.log")
+  keys mousemove $((${size%x*} / 2)) $((${size#*x} / 2))
 }
 fresh_data() { RUN_DIR=$(mktemp -d "$WORK/data.XXXXXX") && cp "$DATA"/*.{bmp,wav} "$RUN_DIR" || e2e_fail "no $DATA"; }
 launch() {  # "$@": the program's options
@@ -59,7 +78,8 @@ open_title() {  # "$@": the program's options
   poll_shot title is_title 5 || e2e_fail "the title picture is not on screen"
 }
 # The game reads the keyboard once a frame: a key stays down a few frames.
-press() { xdotool keydown "$1" && sleep 0.15 && xdotool keyup "$1" || e2e_fail "cannot press $1"; }
+press() { keys keydown "$1" && sleep 0.15 && keys keyup "$1" || e2e_fail "cannot press $1"; }
+keys() { DISPLAY=${KEYS_DISPLAY:-$DISPLAY} xdotool "$@"; }  # typed where a compositor reads them
 # After F1 the picture may be in another window: WIN becomes the one on view, a 640x480 window or a
 # full screen of the X server's size with the picture centred in it (CROP: where).
 view_up() {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "platform/desktop/window_manager.h"
 #include "platform/focus.h"
 #include "platform/view.h"
 #include "platform/window.h"
@@ -13,6 +14,9 @@ int windowed = 1;
 
 // The window's scale once open; full screen picks its own.
 static int window_scale = 1;
+// Full screen is the window manager's (the keyboard, its close and the focus
+// then work as in a window), not the library's unmanaged window.
+static bool managed_fullscreen = false;
 
 static void desktop_size(int *w, int *h) {
   if (get_desktop_resolution(w, h) != 0 || *w < SCREEN_W_PX || *h < SCREEN_H_PX) {
@@ -51,29 +55,38 @@ static bool set_mode(int driver, int w, int h, int scale) {
 
 // The window at its scale, or the largest smaller one that opens.
 static bool set_window_mode() {
+  // The window manager would otherwise fill the screen with the next window.
+  if (managed_fullscreen) ask_fullscreen(false);
+  managed_fullscreen = false;
   for (int s = window_scale; s >= 1; --s) {
     if (!set_mode(GFX_AUTODETECT_WINDOWED, SCREEN_W_PX * s, SCREEN_H_PX * s, s)) continue;
     if (s != window_scale)
       fprintf(stderr, "gobbler: cannot open a %dx%d window; using %dx%d\n", SCREEN_W_PX * window_scale,
               SCREEN_H_PX * window_scale, SCREEN_W_PX * s, SCREEN_H_PX * s);
     window_scale = s;
+    put_window_back();
     return true;
   }
   return false;
 }
 
-// Full screen at the desktop's own size, the picture as large as fits;
-// else the 640x480 full screen.
+// Full screen at the desktop's own size, the picture as large as fits: a
+// window the window manager fills the screen with where one answers, else
+// the library's own; failing both, the 640x480 full screen.
 static bool set_fullscreen_mode() {
   int w, h;
   desktop_size(&w, &h);
-  if (set_mode(GFX_AUTODETECT_FULLSCREEN, w, h, fullscreen_scale_for(w, h))) return true;
-  return set_mode(GFX_AUTODETECT_FULLSCREEN, SCREEN_W_PX, SCREEN_H_PX, 1);
+  int scale = fullscreen_scale_for(w, h);
+  managed_fullscreen = window_manager_fullscreens() && set_mode(GFX_AUTODETECT_WINDOWED, w, h, scale);
+  if (managed_fullscreen) ask_fullscreen(true);
+  return managed_fullscreen || set_mode(GFX_AUTODETECT_FULLSCREEN, w, h, scale) ||
+         set_mode(GFX_AUTODETECT_FULLSCREEN, SCREEN_W_PX, SCREEN_H_PX, 1);
 }
 
 bool open_display(bool fullscreen, int scale) {
   int w, h;
   desktop_size(&w, &h);
+  name_window();
   window_scale = scale > 0 ? scale : window_scale_for(w, h);
   if (fullscreen) {
     if (set_fullscreen_mode()) {
@@ -87,6 +100,8 @@ bool open_display(bool fullscreen, int scale) {
 }
 
 void toggle_display_mode() {
+  // F1 twice brings the window back where the player left it.
+  if (windowed) note_window_place();
   if (windowed ? set_fullscreen_mode() : set_window_mode()) {
     windowed = windowed == 0 ? 1 : 0;
     return;

@@ -96,10 +96,21 @@ function playQueue(from, left, right) {
 
 const sound = { ctx: null, send: null, analyser: null, mixed: 0, started: performance.now() };
 
+// Called on every key, tap and click: a browser lets sound start only in
+// the handler of one that counts as the user's (Escape, for one, does not).
 async function startSound() {
   const Context = window.AudioContext || window.webkitAudioContext;
-  if (sound.ctx || !Context) return;
+  if (!Context) return;
+  if (sound.ctx) {
+    if (sound.ctx.state !== 'running') sound.ctx.resume();
+    return;
+  }
   const ctx = sound.ctx = new Context({ sampleRate: RATE });
+  ctx.onstatechange = () => {
+    // The output's clock takes over from the page's.
+    sound.mixed = ctx.currentTime * RATE;
+    if (ctx.state === 'running') soundNote.hidden = true;
+  };
   sound.analyser = ctx.createAnalyser();
   sound.analyser.connect(ctx.destination);
   try {
@@ -116,15 +127,16 @@ async function startSound() {
     node.connect(sound.analyser);
     sound.send = (chunk) => from.queue.push(chunk);
   }
-  await ctx.resume();
   sound.mixed = ctx.currentTime * RATE;
-  soundNote.hidden = true;
+  ctx.resume();
 }
+
+const soundPlays = () => sound.send && sound.ctx.state === 'running';
 
 // Frames of sound the clock has reached: the output's once it runs, before
 // that the page's, so that sounds started in silence end on time.
 function soundClock() {
-  if (sound.send) return sound.ctx.currentTime * RATE + LEAD;
+  if (soundPlays()) return sound.ctx.currentTime * RATE + LEAD;
   return (performance.now() - sound.started) * RATE / 1000;
 }
 
@@ -137,7 +149,7 @@ function pumpSound() {
     const at = Module._web_mix_chunk();
     if (!at) return;
     sound.mixed += CHUNK;
-    if (!sound.send) continue;
+    if (!soundPlays()) continue;
     const pcm = new Int16Array(HEAPU8.buffer, at, 2 * CHUNK);
     const chunk = new Float32Array(2 * CHUNK);
     for (let i = 0; i < chunk.length; i++) chunk[i] = pcm[i] / 32768;

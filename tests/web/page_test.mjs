@@ -1,6 +1,7 @@
 // The page in headless Chromium: the title shows; a key starts a game whose
 // first picture is the desktop build's, pixel for pixel; the canvas is shown
-// as whole blocks of that picture; arrows steer; P freezes the picture; sound
+// as whole blocks of that picture; arrows steer; P, Pause and a lost focus
+// freeze the picture; sound
 // reaches WebAudio; the high score survives a reload, a damaged one counts as
 // none; Escape on the title ends the program and the page says so.
 //   node page_test.mjs SITE_DIR NATIVE_REPLAY_HASHES RECORDING
@@ -116,15 +117,22 @@ const dotsAfter = [await rightDots(), await leftDots()];
 check(dotsBefore[0] > 0 && dotsAfter[0] === 0 && dotsAfter[1] === dotsBefore[1],
       `holding the right arrow eats the dots to the right, not the left (${dotsBefore} -> ${dotsAfter})`);
 
-// --- P freezes the picture, P again lets it go on ---
-await press('KeyP');
-await sleep(300);
-const paused1 = await canvasHash();
-await sleep(1000);
-check(paused1 === await canvasHash(), 'P freezes the picture');
-await press('KeyP');
-await sleep(500);
-check(paused1 !== await canvasHash(), 'P again lets the game go on');
+// --- P, and Pause (a toggle without releases, as on the desktop), freeze
+// the picture and let it go on again; so does losing the focus ---
+async function freezes(what, pause, again, resume = pause) {
+  await pause();
+  await sleep(300);
+  const frozen = await canvasHash();
+  await sleep(1000);
+  check(frozen === await canvasHash(), `${what} freezes the picture`);
+  await resume();
+  await sleep(500);
+  check(frozen !== await canvasHash(), `${again} lets the game go on`);
+}
+await freezes('P', () => press('KeyP'), 'P again');
+await freezes('Pause', () => press('Pause'), 'Pause again');
+await freezes('losing the focus', () => page.evaluate(() => window.dispatchEvent(new Event('blur'))), 'then P',
+              () => press('KeyP'));
 
 // --- Escape ends the game; its score is kept across a reload ---
 await press('Escape');

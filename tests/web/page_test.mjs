@@ -1,9 +1,10 @@
 // The page in headless Chromium: the title shows; a key starts a game whose
 // first picture is the desktop build's, pixel for pixel; the canvas is shown
 // as whole blocks of that picture; arrows steer; P, Pause and a lost focus
-// freeze the picture; sound
-// reaches WebAudio; the high score survives a reload, a damaged one counts as
-// none; Escape on the title ends the program and the page says so.
+// freeze the picture; sound reaches WebAudio; F1 switches full screen; the
+// high score survives a reload, a damaged one counts as none; Escape on the
+// title ends the program and the page says so; a browser without
+// WebAssembly gets a plain message.
 //   node page_test.mjs SITE_DIR NATIVE_REPLAY_HASHES RECORDING
 import { execFileSync } from 'node:child_process';
 
@@ -104,6 +105,12 @@ const blockMismatch = await page.evaluate(async (png) => {
 }, shot);
 check(blockMismatch === 0, `the canvas on screen equals the picture block for block (${blockMismatch} pixels differ)`);
 
+// --- F1 asks for the browser's full screen and leaves it ---
+await press('F1');
+check(await waitFor(() => page.evaluate(() => !!document.fullscreenElement), 2000), 'F1 takes the page to full screen');
+await press('F1');
+check(await waitFor(() => page.evaluate(() => !document.fullscreenElement), 2000), 'F1 again leaves it');
+
 // --- arrows steer: the player starts at x 240 heading left on the row of
 // dots at y 320; held right, it eats the dots right of its start instead ---
 const rightDots = () => dotPixels(280, 316, 40, 8), leftDots = () => dotPixels(150, 316, 60, 8);
@@ -167,6 +174,13 @@ check(await waitFor(() => page.isVisible('#message'), 3000) &&
       /ended/.test(await page.textContent('#message')), 'Escape on the title ends the game and the page says so');
 
 check(errors.length === 0, `no errors in the page (${errors.join('; ')})`);
+
+// --- a browser without WebAssembly gets a plain message ---
+const bare = await chromium.page.context().newPage();
+await bare.addInitScript(() => { delete window.WebAssembly; });
+await bare.goto(url);
+check(/cannot run WebAssembly/.test(await bare.textContent('#message')) && await bare.isVisible('#message'),
+      'a browser without WebAssembly gets a plain message');
 await chromium.close();
 server.close();
 console.log(failures ? `${failures} checks failed` : 'all checks passed');

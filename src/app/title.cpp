@@ -88,8 +88,6 @@ static void draw_parade(BITMAP *b) {
 }
 
 bool parade_frame(bool *quit) {
-  platform.present(back_buffer);
-  rectfill(back_buffer, 0, 0, 640, 480, makecol(0, 0, 0));
   if (key[KEY_ESC] || platform.close_requested()) {
     *quit = true;
     return true;
@@ -106,6 +104,7 @@ bool parade_frame(bool *quit) {
   blit(assets.title, back_buffer, 0, 0, 0, 0, back_buffer->w, back_buffer->h);
   draw_parade(back_buffer);
   if (++game.player_x > PARADE_WRAP) game.player_x = 0;
+  platform.present(back_buffer);
   return false;
 }
 
@@ -114,7 +113,6 @@ TitleResult run_title() {
   platform.rest(10);
   platform.clear_keybuf();
   reset_controls();
-  blit(assets.title, back_buffer, 0, 0, 0, 0, back_buffer->w, back_buffer->h);
   start_parade();
   bool quit = false;
   for (;;) {

@@ -211,6 +211,30 @@ TEST_F(HighScore, SaveWritesThroughLinksToTheirTarget) {
   EXPECT_TRUE(fs::is_symlink("gobbler.hi") && fs::is_symlink("links/best.hi") && !fs::exists("nowhere"));
 }
 
+// Nothing is written through what holds the temporary file's name: a link planted there (to a
+// file, or to one not made yet) is removed and that save fails; the next save goes ahead. A
+// regular file left by a save cut short is replaced at once.
+TEST_F(HighScore, TemporaryFileIsNeverWrittenThroughALinkLeftInItsPlace) {
+  std::ofstream("victim", std::ios::binary).write("keep", 4);
+  for (const char *to : {"victim", "made_through_link"}) {
+    SCOPED_TRACE(to);
+    fs::create_symlink(to, "gobbler.hi.new");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(save_high_score(900));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("gobbler.hi"), std::string::npos);
+    EXPECT_FALSE(fs::exists(fs::symlink_status("gobbler.hi.new")));
+    EXPECT_TRUE(save_high_score(901));
+    EXPECT_EQ(read_bytes(), (Bytes{0x85, 0x03, 0, 0}));
+    std::ifstream victim("victim", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(victim), std::istreambuf_iterator<char>()), "keep");
+    EXPECT_FALSE(fs::exists("made_through_link"));
+  }
+  std::ofstream("gobbler.hi.new", std::ios::binary).write("stale!", 6);
+  EXPECT_TRUE(save_high_score(950));
+  EXPECT_EQ(read_bytes(), (Bytes{0xb6, 0x03, 0, 0}));
+  EXPECT_EQ(entries(), 2u);  // gobbler.hi and the victim
+}
+
 // In a directory the player cannot write no temporary file can be made: a writable score file
 // is written in place, all of it replaced by the 4 bytes; one the player cannot write is kept.
 TEST_F(HighScore, ReadOnlyDirectoryGetsTheFileWrittenInPlace) {

@@ -17,7 +17,8 @@ bool title_and_game() {
     game.hi_score = game.score;
     save_high_score(game.hi_score);
   }
-  // Closing the window during a game ends the program once the score is safe.
+  // Closing the window or a signal during a game ends the program once the
+  // score is safe.
   return !platform.close_requested();
 }
 

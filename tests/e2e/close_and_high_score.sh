@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The close button ends the program with 0: on the title writing nothing, in a game after the
 # " GAME OVER " box and saving the better score, which the next run shows; a lower one is not saved.
+# SIGINT and SIGHUP on the title, SIGTERM in a game end it the same way, at once.
 . "$(dirname "$0")/lib.sh"
 e2e_begin 60 "$@"
 hi=$RUN_DIR/gobbler.hi
@@ -28,4 +29,18 @@ poll_shot run moving 5 || e2e_fail "nothing moves after the start pause"
 press_close_button
 exits_0 "the close button in a short game"
 cmp -s "$WORK/saved.hi" "$hi" && [ "$(stat -c %i "$hi")" = "$inode" ] || e2e_fail "a lower score rewrote gobbler.hi"
+rm "$hi"
+for sig in INT HUP; do
+  open_title
+  kill -s "$sig" "$GAME_PID"
+  wait_exit 1 "SIG$sig on the title did not end the program within 1 s"
+  [ "$GOB_RC" = 0 ] && [ ! -e "$hi" ] || e2e_fail "SIG$sig on the title: status $GOB_RC, or gobbler.hi written"
+done
+open_title
+start_game
+poll_shot play score_moved 8 || e2e_fail "the score did not go up"
+kill -s TERM "$GAME_PID"
+wait_exit 1 "SIGTERM in a game did not end the program within 1 s"
+[ "$GOB_RC" = 0 ] || e2e_fail "SIGTERM in a game ended the program with status $GOB_RC, not 0"
+hi_file_ok "$hi"
 e2e_pass

@@ -56,11 +56,12 @@ static void real_stop_sounds() {
   for (int i = 0; i < samples_heard_count; ++i) stop_sample(samples_heard[i]);
 }
 static int real_keypressed() { return keypressed(); }
+static int real_readkey() { return readkey(); }
 static void real_clear_keybuf() { clear_keybuf(); }
 static int real_close_requested() { return close_button_pressed || end_signalled; }
 
 Platform platform = {
     real_display, real_show_display, real_present, real_vsync,         real_rest,         real_ticks,          wait_for_tick_after,
     real_play,    toggle_display_mode, real_keypressed, real_clear_keybuf, real_close_requested,
-    real_stop_sounds, focus_lost, read_gamepad,
+    real_stop_sounds, focus_lost, read_gamepad, real_readkey,
 };

@@ -25,6 +25,7 @@ struct Platform {
   void (*stop_sounds)();            // silence every sample still playing
   int (*focus_lost)();              // 1 once after the window lost the focus
   void (*read_pad)(PadState *pad);  // the first gamepad, polled
+  int (*readkey)();                 // the next key waiting: scancode << 8 | ASCII
 };
 
 // Starts out with the real machine's entries.

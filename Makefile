@@ -5,7 +5,7 @@ FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all setup build run test test-sanitize fuzz assets bench cpu-use clean
+.PHONY: all setup build run test test-sanitize fuzz assets bench cpu-use latency clean
 
 all: build
 
@@ -58,6 +58,11 @@ bench: build
 # viewer sees it, on a private X server.
 cpu-use: build
 	tools/cpu_use.sh $(BUILD)
+
+# Key-to-screen time of the game beside a bare loop that answers a key on
+# its next tick, each on a private X server.
+latency: build
+	tools/latency.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

@@ -9,6 +9,7 @@
 #   pause   P in a game, until the " PAUSED " box shows
 #
 #   tools/latency.sh [build-dir] [presses]  (default: build, 30; `make latency`)
+#   GAME=other/gobbler tools/latency.sh     (another build of the game)
 #
 # Prints median, 90th percentile and maximum in ms and in frames (16.67 ms).
 # Goals: each median within 1.2 times the bare loop's median of the same
@@ -19,7 +20,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$(cd "${1:-$ROOT/build}" && pwd)
 PRESSES=${2:-30}
-GAME=$BUILD/gobbler BARE=$BUILD/bench/bare_loop PROBE=$BUILD/bench/latency_probe
+GAME=${GAME:-$BUILD/gobbler} BARE=$BUILD/bench/bare_loop PROBE=$BUILD/bench/latency_probe
 for tool in Xvfb xdotool python3; do
   command -v "$tool" >/dev/null || { echo "latency: $tool is missing (make setup installs it)" >&2; exit 2; }
 done
@@ -29,8 +30,15 @@ done
 
 WORK=$(mktemp -d)
 PIDS=()
+# Ends what this script started, the programs before their X servers; the
+# library's own signal handling may hold a program up, so then for sure.
 cleanup() {
-  for pid in "${PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  local i pid
+  for ((i = ${#PIDS[@]} - 1; i >= 0; i--)); do
+    pid=${PIDS[i]}
+    kill "$pid" 2>/dev/null || continue
+    timeout 3 tail --pid="$pid" -f /dev/null || kill -9 "$pid" 2>/dev/null || true
+  done
   wait 2>/dev/null || true
   rm -rf "$WORK"
 }

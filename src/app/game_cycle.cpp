@@ -8,7 +8,6 @@
 
 bool title_and_game() {
   if (run_title() == TITLE_QUIT) return false;
-  platform.rest(10);
   platform.clear_keybuf();
   game.score = 0;
   load_high_score(&game.hi_score);

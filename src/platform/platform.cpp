@@ -24,10 +24,14 @@ static BITMAP *real_display() {
 }
 
 // Everything shown goes out scaled through the colour table.
-static void real_present(BITMAP *buffer) { show_picture(buffer); }
+static void real_present(BITMAP *buffer) {
+  show_picture(buffer);
+  flush_display();
+}
 
 static void real_show_display() {
   if (shown) show_picture(shown);
+  flush_display();
 }
 static void real_vsync() { vsync(); }
 // A signal to end the program cuts a pause short, so that it ends promptly.

@@ -115,9 +115,10 @@ void toggle_display_mode() {
 }
 
 // The library passes its pictures to the X server when its own thread next
-// reads events, up to 10 ms later; sent at once, they show sooner.
+// reads events, up to 10 ms later; sent at once, they show sooner. (No
+// connection: a screen in memory.)
 void flush_display() {
   XLOCK();
-  XFlush(_xwin.display);
+  if (_xwin.display) XFlush(_xwin.display);
   XUNLOCK();
 }

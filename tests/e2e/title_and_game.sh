@@ -35,7 +35,7 @@ for try in 1 2 3; do
   tap_key F1
   within 3 in_full_screen && sleep 1 && in_full_screen || e2e_fail "try $try: F1 tapped did not switch once"
   poll_shot "tap$try" is_title 3 || e2e_fail "try $try: F1 tapped started a game"
-  xdotool keydown F1 && sleep 1 && in_window && sleep 0.6 && in_window && xdotool keyup F1 ||
+  xdotool keydown F1 && within 3 in_window && sleep 1 && in_window && xdotool keyup F1 ||
     e2e_fail "try $try: F1 held did not switch once (its repeats came from 0.66 s on)"
   sleep 0.3 && in_window && poll_shot "held$try" is_title 3 || e2e_fail "try $try: F1 held started a game"
   tap_key Escape

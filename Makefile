@@ -10,7 +10,7 @@ WEB_PORT ?= 8000
 # Debian's emcc needs node's acorn, which node does not look for there.
 export NODE_PATH := /usr/share/nodejs
 
-.PHONY: all setup build run test test-sanitize fuzz assets bench cpu-use clean web web-run test-web web-bench
+.PHONY: all setup build run test test-sanitize fuzz assets bench cpu-use latency clean web web-run test-web web-bench
 
 all: build
 
@@ -92,6 +92,11 @@ bench: build
 # viewer sees it, on a private X server.
 cpu-use: build
 	tools/cpu_use.sh $(BUILD)
+
+# Key-to-screen time of the game beside a bare loop that answers a key on
+# its next tick, each on a private X server.
+latency: build
+	tools/latency.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD) $(WEB_BUILD)

@@ -8,7 +8,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   liballegro4-dev libloadpng4-dev
   libgtest-dev libbenchmark-dev
-  xvfb xdotool imagemagick x11-utils libx11-dev python3
+  xvfb xdotool imagemagick x11-utils libx11-dev libxext-dev libxtst-dev x11-xserver-utils python3
   weston xwayland openbox wmctrl
   dpkg-dev lintian appstream desktop-file-utils man-db bsdextrautils
   emscripten chromium

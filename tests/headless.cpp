@@ -48,10 +48,16 @@ static int fake_ticks() { return fake.ticks; }
 static void fake_wait_tick(int t) { fake.ticks = t + 1; }
 static void fake_play(SAMPLE *s) { fake.sounds.push_back(s); }
 static void fake_toggle() { ++fake.toggles; }
-static int fake_keypressed() { return fake.keys_waiting > 0; }
+static int fake_keypressed() { return !fake.keys.empty(); }
+// With nothing waiting (a test that answers keypressed() itself), a space.
+static int fake_readkey() {
+  int scancode = KEY_SPACE;
+  if (!fake.keys.empty()) scancode = fake.keys.front(), fake.keys.pop_front();
+  return scancode << 8 | (scancode == KEY_SPACE ? ' ' : 0);
+}
 static void fake_clear_keybuf() {
   ++fake.keybuf_clears;
-  fake.keys_waiting = 0;
+  fake.keys.clear();
 }
 static int fake_close() { return fake.close; }
 static void fake_stop_sounds() { ++fake.sound_stops; }
@@ -77,7 +83,7 @@ void use_fake_platform() {
   clear_to_color(fake.screen, 0);
   platform = Platform{fake_display, fake_show_display, fake_present, fake_vsync,      fake_rest,         fake_ticks,  fake_wait_tick,
                       fake_play,    fake_toggle,  fake_keypressed, fake_clear_keybuf, fake_close,
-                      fake_stop_sounds, fake_focus_lost, fake_read_pad};
+                      fake_stop_sounds, fake_focus_lost, fake_read_pad, fake_readkey};
   release_all_keys();
   sound_muted = 0;
   game_paused = 0;

@@ -6,6 +6,7 @@
 
 #include "platform/gamepad.h"
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ struct FakePlatform {
   int toggles = 0;
   int keybuf_clears = 0;
   int ticks = 0;                   // advanced by one per tick wait
-  int keys_waiting = 0;            // keypressed() answers while > 0
+  std::deque<int> keys;            // scancodes waiting in the keyboard buffer
   int close = 0;                   // the close button was used
   int sound_stops = 0;             // stop_sounds() calls
   int focus_lost = 0;              // answered once by focus_lost(), then cleared

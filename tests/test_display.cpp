@@ -157,8 +157,8 @@ TEST(View, EachPictureIsShownWholeThoughOnlyItsChangedRowsGoOut) {
 }
 
 TEST(View, BoxesAreDrawnOverThePictureOnShowNotOverTheNextFrame) {
-  // The machine's own entries: a game presents its frame, then composes the
-  // next in the same buffer before a box goes over what is on show.
+  // The machine's own entries: a box goes over what is on show, whatever the
+  // buffer that was presented holds by then.
   headless_setup();
   BITMAP *target = create_bitmap_ex(32, 1920, 1080), *frame = scattered_picture(), *on_show = scattered_picture();
   set_view(target, 2);

@@ -148,7 +148,7 @@ TEST_F(HighScore, BetterScoreIsSavedAfterTheGameOnly) {
     game.hi_score = 5, final_score = c.score, close_in_game = c.close;
     EXPECT_EQ((V{title_and_game(), game.score, hi_during_game, game.hi_score}),
               (V{!c.close, c.score, c.hi_during_game, c.hi_after}));
-    EXPECT_EQ(fake.rests, (V{10, 10, 3000, 2000}));  // the game-over box once
+    EXPECT_EQ(fake.rests, (V{10, 3000, 2000}));  // the title's, the start's, the game-over box once
     EXPECT_EQ(read_bytes(), c.file_after);
     EXPECT_FALSE(fs::exists("gobbler.hi.new"));
   }
@@ -209,6 +209,30 @@ TEST_F(HighScore, SaveWritesThroughLinksToTheirTarget) {
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "gobbler: cannot save the high score 400 to \"links/../nowhere/best.hi\": No such file or directory\n");
   EXPECT_TRUE(fs::is_symlink("gobbler.hi") && fs::is_symlink("links/best.hi") && !fs::exists("nowhere"));
+}
+
+// Nothing is written through what holds the temporary file's name: a link planted there (to a
+// file, or to one not made yet) is removed and that save fails; the next save goes ahead. A
+// regular file left by a save cut short is replaced at once.
+TEST_F(HighScore, TemporaryFileIsNeverWrittenThroughALinkLeftInItsPlace) {
+  std::ofstream("victim", std::ios::binary).write("keep", 4);
+  for (const char *to : {"victim", "made_through_link"}) {
+    SCOPED_TRACE(to);
+    fs::create_symlink(to, "gobbler.hi.new");
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(save_high_score(900));
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("gobbler.hi"), std::string::npos);
+    EXPECT_FALSE(fs::exists(fs::symlink_status("gobbler.hi.new")));
+    EXPECT_TRUE(save_high_score(901));
+    EXPECT_EQ(read_bytes(), (Bytes{0x85, 0x03, 0, 0}));
+    std::ifstream victim("victim", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(victim), std::istreambuf_iterator<char>()), "keep");
+    EXPECT_FALSE(fs::exists("made_through_link"));
+  }
+  std::ofstream("gobbler.hi.new", std::ios::binary).write("stale!", 6);
+  EXPECT_TRUE(save_high_score(950));
+  EXPECT_EQ(read_bytes(), (Bytes{0xb6, 0x03, 0, 0}));
+  EXPECT_EQ(entries(), 2u);  // gobbler.hi and the victim
 }
 
 // In a directory the player cannot write no temporary file can be made: a writable score file

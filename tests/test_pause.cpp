@@ -39,7 +39,13 @@ TEST_F(Pause, PFreezesTheGameUnderAPausedBoxUntilPressedAgain) {
   {
     const int pause_key = KEY_P;
     play_frames(40, "1000");
-    BITMAP *want = with_pause_box(fake.screen);
+    for (int score = game.score; game.score == score;) ASSERT_EQ(game_frame(), FRAME_GO_ON);  // until a dot is eaten
+    // On show: the game as it stands, with the score of that last frame.
+    BITMAP *want = create_bitmap(640, 480);
+    compose_now(want);
+    EXPECT_EQ(score_box_differing(fake.screen, want), 0);
+    destroy_bitmap(want);
+    want = with_pause_box(fake.screen);
     V before = snapshot();
     key[pause_key] = 1;
     EXPECT_EQ(game_frame(), FRAME_GO_ON);

@@ -4,10 +4,9 @@
 
 #include "app/title.h"
 #include "cycle_support.h"
+#include "game/display_key.h"
 
 namespace {
-
-int clears_before_toggle;  // key-buffer clears when the display was switched
 
 // The parade picture for player and ghost positions l, each sprite drawn masked and the player turned for its
 // row. Fourteen rows in this order, all at the frame's first positions (the last row moves the ghosts only after
@@ -29,8 +28,8 @@ class Title : public testing::Test {
  protected:
   void SetUp() override {
     use_fake_platform();
-    platform.toggle_display = [] { clears_before_toggle = fake.keybuf_clears, ++fake.toggles; };
-    clears_before_toggle = -1, quit = false;
+    quit = false;
+    for (int i = 0; i < DISPLAY_KEY_SETTLE_FRAMES; ++i) display_key_pressed();  // F1 long up
     clear_to_color(back_buffer, 0x1234);
     start_parade();
   }
@@ -86,19 +85,26 @@ TEST_F(Title, AWholeRoundOfTheParadeIsDrawnAsEachSpriteWouldBe) {
   destroy_bitmap(want);
 }
 
-TEST_F(Title, KeysEndTheParadeOrSwitchTheDisplay) {
-  // A key, Escape, the close button, F1 (not looked at once quitting) with its own key press.
-  for (int how = 0; how < 4; ++how) {
+TEST_F(Title, EachKeyInTheBufferActsOnWhatItIs) {
+  // Keys taken from the buffer, however short their press (none is down in key[] here unless said).
+  struct Case { std::deque<int> keys; bool f1_down, close; V want; };  // ended, quit, toggles, presents, keys left
+  const Case cases[] = {
+      {{KEY_SPACE}, false, false, {1, 0, 0, 0, 0}},
+      {{KEY_ESC}, false, false, {1, 1, 0, 0, 0}},
+      {{}, false, true, {1, 1, 0, 0, 0}},                          // the close button
+      {{KEY_F1}, false, false, {0, 0, 1, 1, 0}},                   // F1 switches, the parade goes on
+      {{KEY_F1, KEY_F1, KEY_F1}, true, false, {0, 0, 1, 1, 0}},    // held, with its repeats: once
+      {{KEY_F1, KEY_A, KEY_ESC}, false, false, {1, 0, 1, 0, 1}},   // a key during the switch starts a game
+      {{KEY_ESC, KEY_A}, false, false, {1, 1, 0, 0, 1}},
+  };
+  for (const Case &c : cases) {
+    SCOPED_TRACE(&c - cases);
     SetUp();
-    fake.keys_waiting = 1;
-    key[KEY_ESC] = how == 1;
-    fake.close = how == 2;
-    key[KEY_F1] = how > 0;
-    EXPECT_EQ(parade_frame(&quit), how < 3) << how;  // F1 clears the keys, switches, the parade goes on
-    EXPECT_EQ((V{quit, fake.toggles, clears_before_toggle, game.player_x}),
-              (how == 3 ? V{0, 1, 1, 129} : V{how > 0, 0, -1, 128})) << how;
-    EXPECT_EQ(pixels_differing(back_buffer) == 0, how < 3) << how;  // black once ended
-    EXPECT_EQ(getpixel(fake.screen, 320, 240), 0x1234) << how;      // the last picture still shown
+    fake.keys = c.keys, key[KEY_F1] = c.f1_down, fake.close = c.close;
+    bool ended = parade_frame(&quit);
+    EXPECT_EQ((V{ended, quit, fake.toggles, fake.presents, int(fake.keys.size())}), c.want);
+    // Ended: nothing composed; going on: the next parade picture composed and moved on.
+    EXPECT_EQ((V{getpixel(back_buffer, 320, 240) == 0x1234, game.player_x}), (V{ended, ended ? 128 : 129}));
   }
 }
 
@@ -106,7 +112,7 @@ TEST_F(Title, RunTitleParadesUntilAKeyAndQuitsOnEscapeStillHeld) {
   platform.keypressed = [] { return int(fake.presents == 3 || fake.ticks > 9); };
   EXPECT_EQ(run_title(), TITLE_START_GAME);
   EXPECT_EQ(fake.rests, V{10});  // between two flushes
-  EXPECT_EQ((V{fake.keybuf_clears, fake.presents, fake.ticks}), (V{2, 3, 2}));  // three paced frames
+  EXPECT_EQ((V{fake.keybuf_clears, fake.presents, fake.ticks}), (V{2, 3, 3}));  // three paced frames, the fourth ends
   // Escape going down with the key that ends the parade still quits.
   SetUp();
   platform.keypressed = [] { return int(key[KEY_ESC] = 1); };

@@ -8,7 +8,6 @@
 
 bool title_and_game() {
   if (run_title() == TITLE_QUIT) return false;
-  platform.rest(10);
   platform.clear_keybuf();
   game.score = 0;
   load_high_score(&game.hi_score);
@@ -17,7 +16,8 @@ bool title_and_game() {
     game.hi_score = game.score;
     save_high_score(game.hi_score);
   }
-  // Closing the window during a game ends the program once the score is safe.
+  // Closing the window or a signal during a game ends the program once the
+  // score is safe.
   return !platform.close_requested();
 }
 

@@ -77,12 +77,31 @@ int put_score(int fd, const unsigned char b[4]) {
   return err;
 }
 
+// Makes the temporary file, never through whatever already has its name: a
+// regular file left by a save that was cut short is removed and the file made
+// anew; a link someone left is removed (never what it leads to) and this save
+// fails; a directory or anything else stays and this save fails.
+int create_temp(const std::string &temp) {
+  for (int tries = 0;; ++tries) {
+    int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST || tries > 0) return fd;
+    struct stat st;
+    if (lstat(temp.c_str(), &st) != 0) return -1;
+    bool stale = S_ISREG(st.st_mode);
+    if ((stale || S_ISLNK(st.st_mode)) && unlink(temp.c_str()) != 0) return -1;
+    if (!stale) {
+      errno = EEXIST;
+      return -1;
+    }
+  }
+}
+
 // Replaces `target` by a temporary file beside it, renamed over it, so it is
 // never left half written. When the directory refuses the temporary, a
 // writable file is written in place.
 int store(const std::string &target, const unsigned char b[4]) {
   std::string temp = target + ".new";
-  int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  int fd = create_temp(temp);
   if (fd < 0) {
     int err = errno;
     if (err != EACCES && err != EPERM) return err;

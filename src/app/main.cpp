@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/display.h"
+#include "platform/end_signals.h"
 #include "app/game_cycle.h"
 #include "app/options.h"
 #include "game/sound.h"
@@ -48,6 +49,7 @@ int main(int argc, char **argv) {
     fprintf(stderr, "%s\n", error.c_str());
     return 1;
   }
+  catch_end_signals();
   back_buffer = create_bitmap_ex(16, 640, 480);
   clear_to_color(back_buffer, makecol(0, 0, 0));
 

@@ -88,24 +88,27 @@ static void draw_parade(BITMAP *b) {
 }
 
 bool parade_frame(bool *quit) {
-  platform.present(back_buffer);
-  rectfill(back_buffer, 0, 0, 640, 480, makecol(0, 0, 0));
-  if (key[KEY_ESC] || platform.close_requested()) {
+  // Each key is taken from the buffer, which also holds presses too short for
+  // key[]: Escape quits, F1 (and its repeats while held) is never the key
+  // that starts a game, any other key starts one.
+  int ending_key = 0;
+  bool f1 = false;
+  while (!ending_key && platform.keypressed()) {
+    int scancode = platform.readkey() >> 8;
+    if (scancode == KEY_F1) f1 = true;
+    else ending_key = scancode;
+  }
+  if (ending_key == KEY_ESC || key[KEY_ESC] || platform.close_requested()) {
     *quit = true;
     return true;
   }
-  // F1 is not the key that starts a game, nor are its repeats while held;
-  // it switches the display once per press.
-  bool f1_pressed = display_key_pressed();
-  if (f1_pressed || key[KEY_F1]) {
-    platform.clear_keybuf();
-    if (f1_pressed) platform.toggle_display();
-  }
-  // Any key, or a face button or Start on the pad.
-  if (platform.keypressed() || read_controls().start_game) return true;
+  if (display_key_pressed(f1)) platform.toggle_display();
+  // Any other key, or a face button or Start on the pad.
+  if (ending_key || read_controls().start_game) return true;
   blit(assets.title, back_buffer, 0, 0, 0, 0, back_buffer->w, back_buffer->h);
   draw_parade(back_buffer);
   if (++game.player_x > PARADE_WRAP) game.player_x = 0;
+  platform.present(back_buffer);
   return false;
 }
 
@@ -114,7 +117,6 @@ TitleResult run_title() {
   platform.rest(10);
   platform.clear_keybuf();
   reset_controls();
-  blit(assets.title, back_buffer, 0, 0, 0, 0, back_buffer->w, back_buffer->h);
   start_parade();
   bool quit = false;
   for (;;) {

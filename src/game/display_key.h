@@ -9,5 +9,7 @@
 const int DISPLAY_KEY_SETTLE_FRAMES = 45;
 
 // True on the frame F1 goes down after having been up for the settle frames;
-// asked once a frame by the loops that switch the display.
-bool display_key_pressed();
+// asked once a frame by the loops that switch the display. `buffered`: an F1
+// came through the key buffer this frame, which also sees a press too short
+// for key[] (a press, or one of its repeats).
+bool display_key_pressed(bool buffered = false);

@@ -38,6 +38,18 @@ void show_game_over() {
   platform.rest(GAME_OVER_PAUSE_MS);
 }
 
+// The picture of the game as it stands, which the next frame's rules read.
+static void compose() {
+  rectfill(back_buffer, 0, 0, 640, 480, makecol(0, 0, 0));
+  draw_frame();
+}
+
+// Composes the game as it stands and shows it.
+static void show_game() {
+  compose();
+  platform.present(back_buffer);
+}
+
 void start_game() {
   game.lives = START_LIVES;
   game.level = 0;
@@ -45,10 +57,11 @@ void start_game() {
   reset_maze();
   game_paused = 0;
   reset_controls();
-  draw_frame();
-  platform.present(back_buffer);
+  show_game();
   play_sound(assets.intro);
   platform.rest(START_PAUSE_MS);
+  // Composed again, as a frame's end does, for the first frame to read.
+  compose();
 }
 
 static bool player_caught() {
@@ -65,11 +78,9 @@ FrameResult game_frame() {
   if (in.mute) toggle_mute();
   if (update_pause(in)) return paused_frame(in);
 
-  // Show the last picture, compose this frame's: the rules below read it.
-  platform.present(back_buffer);
-  rectfill(back_buffer, 0, 0, 640, 480, makecol(0, 0, 0));
-  draw_frame();
-
+  // The rules read the picture composed at the end of the last frame; this
+  // frame's is composed and shown once they are done, so that a move shows
+  // on the tick that made it.
   steer_player();
   move_player();
 
@@ -79,7 +90,9 @@ FrameResult game_frame() {
   update_fruit();
   if (game.fright_active == -1) run_fright();
 
+  // A game that ends shows the score it ends with under the box.
   if (end_requested(in)) {
+    show_game();
     show_game_over();
     return FRAME_GAME_ENDED;
   }
@@ -87,14 +100,17 @@ FrameResult game_frame() {
   if (player_caught()) {
     play_sound(assets.dies);
     platform.rest(DEATH_PAUSE_MS);
-    reset_actors();
     game.lives -= 1;
     if (game.lives == 0) {
-      // The box shows once for the lost game and once more as the game ends.
+      // The box over the place the last life was lost, once for the lost
+      // game and once more as the game ends.
+      show_game();
+      reset_actors();
       show_game_over();
       show_game_over();
       return FRAME_GAME_ENDED;
     }
+    reset_actors();
   }
 
   if (count_pickups() == 0) {
@@ -105,6 +121,7 @@ FrameResult game_frame() {
   }
 
   move_ghosts();
+  show_game();
   return FRAME_GO_ON;
 }
 

@@ -16,6 +16,8 @@ bool open_display(bool fullscreen, int scale);
 // Switches between window and full screen. A failed switch goes back to the
 // mode that was on; only if that fails too does the program end (status 1).
 void toggle_display_mode();
+// Sends what was drawn on the screen to the display now.
+void flush_display();
 
 // The largest whole scale whose window fits a desktop of w x h with about a
 // tenth of its height left for panels and the title bar; at least 1.

@@ -1,6 +1,9 @@
 #include "platform/platform.h"
 
+#include <chrono>
+
 #include "platform/display.h"
+#include "platform/end_signals.h"
 #include "platform/focus.h"
 #include "platform/gamepad.h"
 #include "platform/pacing.h"
@@ -21,13 +24,26 @@ static BITMAP *real_display() {
 }
 
 // Everything shown goes out scaled through the colour table.
-static void real_present(BITMAP *buffer) { show_picture(buffer); }
+static void real_present(BITMAP *buffer) {
+  show_picture(buffer);
+  flush_display();
+}
 
 static void real_show_display() {
   if (shown) show_picture(shown);
+  flush_display();
 }
 static void real_vsync() { vsync(); }
-static void real_rest(int ms) { rest(ms); }
+// A signal to end the program cuts a pause short, so that it ends promptly.
+static void real_rest(int ms) {
+  using namespace std::chrono;
+  const steady_clock::time_point until = steady_clock::now() + milliseconds(ms);
+  for (;;) {
+    long left = duration_cast<milliseconds>(until - steady_clock::now()).count();
+    if (left <= 0 || end_signalled) return;
+    rest(left < 20 ? left : 20);
+  }
+}
 static int real_ticks() { return tick_counter; }
 // Every sample started, so that muting can stop them all.
 const int MAX_SAMPLES_HEARD = 16;
@@ -44,11 +60,12 @@ static void real_stop_sounds() {
   for (int i = 0; i < samples_heard_count; ++i) stop_sample(samples_heard[i]);
 }
 static int real_keypressed() { return keypressed(); }
+static int real_readkey() { return readkey(); }
 static void real_clear_keybuf() { clear_keybuf(); }
-static int real_close_requested() { return close_button_pressed; }
+static int real_close_requested() { return close_button_pressed || end_signalled; }
 
 Platform platform = {
     real_display, real_show_display, real_present, real_vsync,         real_rest,         real_ticks,          wait_for_tick_after,
     real_play,    toggle_display_mode, real_keypressed, real_clear_keybuf, real_close_requested,
-    real_stop_sounds, focus_lost, read_gamepad,
+    real_stop_sounds, focus_lost, read_gamepad, real_readkey,
 };

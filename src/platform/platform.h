@@ -21,10 +21,11 @@ struct Platform {
   void (*toggle_display)();         // window <-> full screen
   int (*keypressed)();
   void (*clear_keybuf)();
-  int (*close_requested)();         // the window's close button was used
+  int (*close_requested)();         // the close button was used, or an ending signal came
   void (*stop_sounds)();            // silence every sample still playing
   int (*focus_lost)();              // 1 once after the window lost the focus
   void (*read_pad)(PadState *pad);  // the first gamepad, polled
+  int (*readkey)();                 // the next key waiting: scancode << 8 | ASCII
 };
 
 // Starts out with the real machine's entries.

@@ -193,9 +193,15 @@ play_a_game_and_quit() {
 }
 score_is() { [ "$(number_pattern "$1" score)" = "$2" ]; }
 score_moved() { ! score_is "$1" "$SCORE_ZERO"; }
+# Builds the X client tests/e2e/$1.cpp once, linked with the libraries "${@:2}".
+x_helper() {
+  [ -x "$WORK/$1" ] || "${CXX:-c++}" -o "$WORK/$1" "$E2E_DIR/$1.cpp" "${@:2}" >"$WORK/cc.log" 2>&1 ||
+    e2e_fail "cannot build the helper $1: $(head -5 "$WORK/cc.log")"
+}
 # The window's close button: the message a window manager sends.
 press_close_button() {
-  [ -x "$WORK/close_window" ] || "${CXX:-c++}" -o "$WORK/close_window" "$E2E_DIR/close_window.cpp" -lX11 \
-    >"$WORK/cc.log" 2>&1 || e2e_fail "cannot build the close-button helper: $(head -5 "$WORK/cc.log")"
+  x_helper close_window -lX11
   "$WORK/close_window" "$WIN" || e2e_fail "cannot send the close message to window $WIN"
 }
+# Key $1 pressed and released at once, within one frame.
+tap_key() { x_helper tap_key -lX11 -lXtst && "$WORK/tap_key" "$1" || e2e_fail "cannot tap $1"; }

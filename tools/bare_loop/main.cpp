@@ -1,14 +1,18 @@
 // The least a paced Allegro program does: the game's start-up without the
 // assets, then a blank 640x480 16-bit picture copied to the window every
 // tick, waiting for the next tick as the game does. tools/cpu_use.sh sets
-// the game's processor use beside this program's. Runs until killed.
+// the game's processor use beside this program's. With --answer-keys the
+// picture is white while a key is held, from the tick that reads the key
+// (tools/latency.sh times that). Runs until killed.
 #include <allegro.h>
 
 #include <cstdio>
+#include <cstring>
 
 #include "platform/pacing.h"
 
-int main() {
+int main(int argc, char **argv) {
+  bool answer_keys = argc == 2 && strcmp(argv[1], "--answer-keys") == 0;
   allegro_init();
   install_timer();
   start_ticks();
@@ -24,6 +28,11 @@ int main() {
   clear_to_color(back, makecol(0, 0, 0));
   for (;;) {
     int t = tick_counter;
+    if (answer_keys) {
+      bool held = false;
+      for (int k = 1; k < KEY_MAX; ++k) held = held || key[k];
+      clear_to_color(back, held ? makecol(255, 255, 255) : makecol(0, 0, 0));
+    }
     blit(back, screen, 0, 0, 0, 0, back->w, back->h);
     wait_for_tick_after(t);
   }

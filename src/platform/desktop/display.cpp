@@ -1,6 +1,8 @@
 #include "platform/display.h"
 
 #include <allegro.h>
+#include <xalleg.h>
+#include <allegro/platform/aintunix.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -113,4 +115,13 @@ void toggle_display_mode() {
   fprintf(stderr, "gobbler: cannot switch the display (%s) nor go back to the %s mode: %s\n", reason,
           windowed ? "window" : "full screen", allegro_error);
   exit(1);
+}
+
+// The library passes its pictures to the X server when its own thread next
+// reads events, up to 10 ms later; sent at once, they show sooner. (No
+// connection: a screen in memory.)
+void flush_display() {
+  XLOCK();
+  if (_xwin.display) XFlush(_xwin.display);
+  XUNLOCK();
 }

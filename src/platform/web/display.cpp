@@ -32,3 +32,6 @@ bool open_display(bool, int) {
 // A browser goes full screen only inside the handler of the key that asked
 // for it: the page does it when F1 goes down, before the game sees the key.
 void toggle_display_mode() {}
+
+// The canvas is painted when the page next draws; nothing to send on.
+void flush_display() {}

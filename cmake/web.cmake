@@ -16,7 +16,7 @@ target_link_options(gobbler PRIVATE ${WEB_ASYNC_FLAGS} -sENVIRONMENT=web
   # The page calls main itself, to learn when it returns after its waits.
   -sINVOKE_RUN=0
   --preload-file ${PROJECT_SOURCE_DIR}/data@/)
-set_target_properties(gobbler PROPERTIES LINK_DEPENDS "${PROJECT_SOURCE_DIR}/data")
+set_target_properties(gobbler PROPERTIES LINK_DEPENDS "${PROJECT_SOURCE_DIR}/data;${PROJECT_SOURCE_DIR}/cmake/asyncify_add.txt")
 
 # The static folder: the page and what emcc made.
 set(SITE_DIR ${PROJECT_BINARY_DIR}/site)

@@ -81,7 +81,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${SCREEN_SIZE}x24" -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 XVFB_PID=$!
 for _ in $(seq 100); do
   [ -s "$WORK/display" ] && break
@@ -120,7 +120,7 @@ start_app() {
   fi
   PIC_X=0 PIC_Y=0
   PIC_SCALE=$(xwininfo -id "$TARGET" | awk '/Width:/ { print int($2 / 640) }')
-  xdotool mousemove --sync 320 240 >/dev/null 2>&1 || true
+  xdotool mousemove 320 240 >/dev/null 2>&1 || true
 }
 
 # The game in full screen: a window of the server's size (the library's own
@@ -134,7 +134,7 @@ wait_fullscreen() {
         TARGET=root
         PIC_SCALE=$((w / 640 < h / 480 ? w / 640 : h / 480))
         PIC_X=$(((w - 640 * PIC_SCALE) / 2)) PIC_Y=$(((h - 480 * PIC_SCALE) / 2))
-        xdotool mousemove --sync $((w / 2)) $((h / 2)) >/dev/null 2>&1 || true
+        xdotool mousemove $((w / 2)) $((h / 2)) >/dev/null 2>&1 || true
         return 0
       fi
     done

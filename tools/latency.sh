@@ -46,7 +46,7 @@ trap cleanup EXIT
 
 # Starts an X server; its display name in the variable named $1.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$WORK/$1.display" 2>"$WORK/$1.xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$WORK/$1.display" 2>"$WORK/$1.xvfb.log" &
   PIDS+=($!)
   for _ in $(seq 100); do [ -s "$WORK/$1.display" ] && break; sleep 0.1; done
   [ -s "$WORK/$1.display" ] || { echo "latency: Xvfb did not start" >&2; exit 2; }

@@ -48,7 +48,7 @@ mkdir "$WORK/run"
 cp -r "$ROOT/data/." "$WORK/run/"
 rm -f "$WORK/run/gobbler.hi"
 
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
 XVFB_PID=$!
 for _ in $(seq 100); do
   [ -s "$WORK/display" ] && break
@@ -86,7 +86,7 @@ while [ "${#PLAY[@]}" -lt "$ROUNDS" ]; do
   APP_PID=$!
   WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Gobbler$' | head -n 1) || true
   [ -n "$WINDOW" ] || { echo "title_cpu: no game window" >&2; cat "$WORK/app.log" >&2; exit 2; }
-  xdotool mousemove --sync 320 240 >/dev/null 2>&1 || true
+  xdotool mousemove 320 240 >/dev/null 2>&1 || true
   sleep 1
   title=$(cpu_percent)
   xdotool key space

@@ -17,13 +17,14 @@ e2e_cleanup() {
 }
 # e2e_begin <time-limit> <gobbler> <data-dir>: re-runs the script under a time limit (whatever it
 # started is stopped however it ends), starts an X server (E2E_SCREEN, default 800x600x16), copies
-# the data files.
+# the data files. The server never resets: one resetting as its last client leaves refuses whoever
+# connects meanwhile (the next game, a window manager, a screenshot).
 e2e_begin() {
   GOBBLER=$(realpath "$2") DATA=$(realpath "$3")
   [ -n "${E2E_UNDER_LIMIT:-}" ] || E2E_UNDER_LIMIT=$1 exec timeout -s TERM -k 10 "$1" bash "$0" "${E2E_ARGS[@]}"
   WORK=$(mktemp -d "${TMPDIR:-/tmp}/gobbler-e2e.XXXXXX") || exit 1
   trap e2e_cleanup EXIT && trap 'e2e_fail "time limit reached"' TERM && trap 'e2e_fail interrupted' INT
-  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-800x600x16}" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-800x600x16}" -nolisten tcp -noreset 3>"$WORK/display" 2>"$WORK/xvfb.log" &
   XVFB_PID=$!
   within 10 grep -q . "$WORK/display" || e2e_fail "Xvfb did not start: $(tail -3 "$WORK/xvfb.log")"
   export DISPLAY=":$(tr -dc 0-9 <"$WORK/display")"
@@ -71,10 +72,14 @@ window_up() {  # WIN: the game's visible window titled "Gobbler"
   alive "$GAME_PID" || { wait "$GAME_PID"; e2e_fail "the program ended (status $?) instead of opening its window"; }
   WIN=$(xdotool search --onlyvisible --name '^Gobbler$' 2>/dev/null | head -n 1) && [ -n "$WIN" ]
 }
+# The pointer to x=$1 y=$2, waited for (mousemove --sync waits for ever when it is there already).
+pointer_at() {
+  xdotool mousemove "$1" "$2" >/dev/null 2>&1 && within 2 eval "xdotool getmouselocation | grep -q '^x:$1 y:$2 '"
+}
 open_title() {  # "$@": the program's options
   launch "$@"
   within 10 window_up || e2e_fail "no visible window titled \"Gobbler\" within 10 s"
-  xdotool mousemove --sync 320 240 >/dev/null 2>&1
+  pointer_at 320 240
   poll_shot title is_title 5 || e2e_fail "the title picture is not on screen"
 }
 # The game reads the keyboard once a frame: a key stays down a few frames.

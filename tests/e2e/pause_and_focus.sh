@@ -34,7 +34,7 @@ for round in 1 2; do
   sleep 0.5
   within 5 view_up && paused_still "f1_$round" "F1 ($round) while paused"
 done
-xdotool mousemove --sync 320 240 >/dev/null 2>&1
+pointer_at 320 240
 press p && moves_on f1_2 "P after F1"
 
 # Another window takes the keyboard focus.
@@ -45,7 +45,7 @@ within 5 thief || e2e_fail "the helper window did not come up"
 shot before_focus && moving before_focus || e2e_fail "the game is not running before the focus test"
 xdotool windowfocus "$THIEF" || e2e_fail "cannot focus the helper window"
 paused_still focus "focus on another window"
-xdotool windowfocus "$WIN" && xdotool mousemove --sync 320 240 >/dev/null 2>&1
+xdotool windowfocus "$WIN" && pointer_at 320 240
 sleep 0.5
 shot focus_back && cmp -s "$WORK/focus.rgb" "$WORK/focus_back.rgb" || e2e_fail "getting the focus back resumed the game"
 stop_helper

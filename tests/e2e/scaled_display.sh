@@ -45,7 +45,7 @@ big_passes() { big_window_shot "$1" && "$2" "$1.half"; }
 launch --scale 1
 within 10 window_up || e2e_fail "no window with --scale 1"
 [ "$(size_of "$WIN")" = 640x480 ] || e2e_fail "--scale 1 opened a $(size_of "$WIN") window"
-xdotool mousemove --sync 320 240 >/dev/null 2>&1
+pointer_at 320 240
 poll_shot title is_title 5 || e2e_fail "the title picture is not on screen at --scale 1"
 start_game
 # The picture held still: a shot taken while it came in may hold part of the title.
@@ -68,7 +68,7 @@ kill "$GAME_PID" && wait "$GAME_PID" 2>/dev/null; GAME_PID=""
 fresh_data && launch
 within 10 window_up || e2e_fail "no visible window titled \"Gobbler\" within 10 s"
 [ "$(size_of "$WIN")" = 1280x960 ] || e2e_fail "the default window is $(size_of "$WIN"), not 1280x960"
-xdotool mousemove --sync 640 480 >/dev/null 2>&1
+pointer_at 640 480
 within 5 big_passes title is_title || e2e_fail "the title picture is not on screen in the 1280x960 window"
 press space
 # Within the start jingle's pause, halved, the same as at scale 1.
@@ -91,7 +91,7 @@ full_up() {
     xwininfo -id "$id" | grep -q IsViewable && return 0; done; return 1
 }
 within 5 full_up || e2e_fail "F1 did not bring up a 1920x1080 full screen"
-xdotool mousemove --sync 960 540 >/dev/null 2>&1
+pointer_at 960 540
 full_shot() {
   grab_big full root 1920x1080 && cut full 1920x1080 1280x960+320+60 pic && halve full.pic && is_maze full.pic.half
 }
@@ -107,7 +107,7 @@ sleep 1
 press F1
 back_up() { ! full_up && window_up && [ "$(size_of "$WIN")" = 1280x960 ]; }
 within 5 back_up || e2e_fail "a second F1 did not bring back the 1280x960 window"
-xdotool mousemove --sync 640 480 >/dev/null 2>&1
+pointer_at 640 480
 within 3 big_passes back is_maze || e2e_fail "the maze is not in the window after the second F1"
 blocks_2x2 back && walls back.half | cmp -s - "$WORK/small.walls" || e2e_fail "the picture in the window is not scaled 2x"
 press Escape

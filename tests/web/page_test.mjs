@@ -2,7 +2,8 @@
 // first picture is the desktop build's, pixel for pixel; the canvas is shown
 // as whole blocks of that picture; arrows steer; P, Pause and a lost focus
 // freeze the picture; sound reaches WebAudio; F1 switches full screen; the
-// high score survives a reload, a damaged one counts as none; Escape on the
+// high score survives a reload, a damaged one counts as none; a gamepad and
+// a touch screen start a game and steer; Escape on the
 // title ends the program and the page says so; a browser without
 // WebAssembly gets a plain message.
 //   node page_test.mjs SITE_DIR NATIVE_REPLAY_HASHES RECORDING
@@ -164,6 +165,42 @@ check(await waitFor(started, 20000), 'a damaged stored score does not stop the g
 await sleep(500);
 await press('Space');
 check(await waitFor(async () => (await canvasHash()) === startHash, 2500), 'a damaged stored score counts as no score');
+
+// --- a gamepad in the standard layout and a touch screen: Start or a tap
+// starts a game, then the d-pad or a swipe to the right holds the right arrow ---
+await page.addInitScript(() => {
+  const pad = { connected: true, axes: [0, 0, 0, 0], buttons: Array.from({ length: 17 }, () => ({ pressed: false })) };
+  navigator.getGamepads = () => [pad];
+  window.padButton = (i, down) => { pad.buttons[i].pressed = down; };
+});
+const padHold = (i) => async (ms) => {
+  await page.evaluate((i) => window.padButton(i, true), i);
+  await sleep(ms);
+  await page.evaluate((i) => window.padButton(i, false), i);
+};
+// A touch from (x, y) lifted dx further right.
+const touch = (dx) => page.evaluate((dx) => {
+  const at = (type, x) => {
+    const e = new Event(type, { cancelable: true });
+    e.changedTouches = [{ clientX: x, clientY: 300 }];
+    document.getElementById('stage').dispatchEvent(e);
+  };
+  at('touchstart', 300);
+  at('touchend', 300 + dx);
+}, dx);
+async function startsAndSteers(what, start, holdRight) {
+  await page.reload();
+  await waitFor(started, 20000);
+  await sleep(500);
+  await start();
+  check(await waitFor(async () => (await canvasHash()) === startHash, 2500), `${what.start} starts a game`);
+  const before = await rightDots();
+  await waitFor(async () => (await canvasHash()) !== startHash, 4000);
+  await holdRight(1500);
+  check(before > 0 && await rightDots() === 0, `${what.steer} steers (${before} dots right of the start before)`);
+}
+await startsAndSteers({ start: 'the pad\'s Start', steer: 'the pad\'s d-pad' }, () => padHold(9)(200), padHold(15));
+await startsAndSteers({ start: 'a tap', steer: 'a swipe' }, () => touch(0), async (ms) => { await touch(120); await sleep(ms); });
 
 // --- Escape on the title ends the program ---
 await sleep(3200);  // the pause before play (the power pills blink through it)

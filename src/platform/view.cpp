@@ -52,3 +52,10 @@ void show_picture(BITMAP *picture) {
   if (band >= 0) show_band(picture, band, 480);
   view.whole = false;
 }
+
+void keep_pictures_at_16_bits() {
+  _rgb_r_shift_16 = 11;
+  _rgb_g_shift_16 = 5;
+  _rgb_b_shift_16 = 0;
+  set_color_depth(16);
+}

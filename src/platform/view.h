@@ -14,6 +14,11 @@ struct View {
 };
 extern View view;
 
+// Every 16-bit bitmap the game makes or loads is 5-6-5, whatever the screen:
+// called after a mode set, which may leave the library's 16-bit layout at its
+// own default. New bitmaps are 16-bit from then on.
+void keep_pictures_at_16_bits();
+
 // Shows pictures on `target` from now on, `scale` times as large and centred;
 // clears the target to black and makes the colour table for its depth (the
 // 16-bit pixel format must be 5-6-5 by then).

@@ -27,15 +27,6 @@ static void desktop_size(int *w, int *h) {
   }
 }
 
-// Every 16-bit bitmap the game makes or loads is 5-6-5, whatever the screen;
-// a mode set may leave the library's 16-bit layout at its own default.
-static void keep_pictures_at_16_bits() {
-  _rgb_r_shift_16 = 11;
-  _rgb_g_shift_16 = 5;
-  _rgb_b_shift_16 = 0;
-  set_color_depth(16);
-}
-
 // A mode at the desktop's depth, else at 16 bits; then the picture at
 // `scale` on it.
 static bool set_mode(int driver, int w, int h, int scale) {

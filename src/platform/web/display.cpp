@@ -18,11 +18,7 @@ bool open_display(bool, int) {
   _rgb_a_shift_32 = 24;
   set_color_depth(32);
   bool ok = set_gfx_mode(GFX_AUTODETECT_WINDOWED, SCREEN_W_PX, SCREEN_H_PX, 0, 0) == 0;
-  // What the game loads and draws stays 16-bit 5-6-5.
-  _rgb_r_shift_16 = 11;
-  _rgb_g_shift_16 = 5;
-  _rgb_b_shift_16 = 0;
-  set_color_depth(16);
+  keep_pictures_at_16_bits();
   if (!ok) return false;
   set_view(screen, 1);
   watch_focus();

@@ -11,6 +11,7 @@
 #include "app/options.h"
 #include "game/sound.h"
 #include "platform/gamepad.h"
+#include "platform/key_taps.h"
 #include "platform/pacing.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
@@ -32,6 +33,7 @@ int main(int argc, char **argv) {
   install_timer();
   start_ticks();
   install_keyboard();
+  start_key_taps();
   // The game plays silently when there is no sound device.
   install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
   sound_muted = options.mute;

@@ -49,8 +49,8 @@ FileState read_file(unsigned char b[4], size_t *got) {
 // The file a save replaces: the end of the chain of symbolic links from
 // "gobbler.hi" (which need not exist yet), so a link to a shared file stays a
 // link and the shared file gets the score.
-std::string link_target() {
-  std::string path = HIGH_SCORE_FILE;
+std::string link_target(const char *name = HIGH_SCORE_FILE) {
+  std::string path = name;
   char to[PATH_MAX];
   for (int hops = 0; hops < 40; ++hops) {
     ssize_t n = readlink(path.c_str(), to, sizeof to - 1);
@@ -63,16 +63,16 @@ std::string link_target() {
   return path;
 }
 
-// Writes the 4 bytes at the start of `fd`, drops anything after them, puts
+// Writes the n bytes at the start of `fd`, drops anything after them, puts
 // them on the disk and closes it: 0, or the first errno.
-int put_score(int fd, const unsigned char b[4]) {
+int put_bytes(int fd, const unsigned char *b, size_t size) {
   int err = 0;
-  for (size_t done = 0; done < 4 && !err;) {
-    ssize_t n = write(fd, b + done, 4 - done);
+  for (size_t done = 0; done < size && !err;) {
+    ssize_t n = write(fd, b + done, size - done);
     if (n < 0) err = errno;
     else done += n;
   }
-  if (!err && (ftruncate(fd, 4) != 0 || fsync(fd) != 0)) err = errno;
+  if (!err && (ftruncate(fd, size) != 0 || fsync(fd) != 0)) err = errno;
   if (close(fd) != 0 && !err) err = errno;
   return err;
 }
@@ -99,16 +99,16 @@ int create_temp(const std::string &temp) {
 // Replaces `target` by a temporary file beside it, renamed over it, so it is
 // never left half written. When the directory refuses the temporary, a
 // writable file is written in place.
-int store(const std::string &target, const unsigned char b[4]) {
+int store(const std::string &target, const unsigned char *b, size_t size) {
   std::string temp = target + ".new";
   int fd = create_temp(temp);
   if (fd < 0) {
     int err = errno;
     if (err != EACCES && err != EPERM) return err;
     fd = open(target.c_str(), O_WRONLY | O_CLOEXEC);
-    return fd < 0 ? err : put_score(fd, b);
+    return fd < 0 ? err : put_bytes(fd, b, size);
   }
-  int err = put_score(fd, b);
+  int err = put_bytes(fd, b, size);
   if (!err && rename(temp.c_str(), target.c_str()) != 0) err = errno;
   if (err) unlink(temp.c_str());
   return err;
@@ -124,7 +124,16 @@ void load_high_score(int32_t *hi) {
   *hi = static_cast<int32_t>(v);
 }
 
-bool save_high_score(int32_t hi) {
+int store_file(const char *name, const unsigned char *bytes, size_t n) {
+  struct sigaction ignore = {}, before;
+  ignore.sa_handler = SIG_IGN;
+  sigaction(SIGXFSZ, &ignore, &before);
+  int err = store(link_target(name), bytes, n);
+  sigaction(SIGXFSZ, &before, nullptr);
+  return err;
+}
+
+bool save_high_score(int32_t hi, const std::function<void()> &also_save) {
   unsigned char old[4];  // only to learn that the file can be read
   size_t got;
   if (read_file(old, &got) == FILE_BLOCKED) return false;
@@ -136,8 +145,9 @@ bool save_high_score(int32_t hi) {
   ignore.sa_handler = SIG_IGN;
   sigaction(SIGXFSZ, &ignore, &before);
   std::string target = link_target();
-  int err = store(target, b);
+  int err = store(target, b, 4);
   sigaction(SIGXFSZ, &before, nullptr);
   if (err) fprintf(stderr, "gobbler: cannot save the high score %d to \"%s\": %s\n", hi, target.c_str(), strerror(err));
+  if (!err && also_save) also_save();
   return !err;
 }

@@ -2,7 +2,9 @@
 // directory: 4 bytes, a little-endian signed 32-bit integer.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 
 extern const char *const HIGH_SCORE_FILE;
 
@@ -18,5 +20,10 @@ void load_high_score(int32_t *hi);
 // left half written; when the directory refuses the temporary, an existing
 // writable file is written in place. A file-size limit makes it fail rather
 // than kill the game. On failure it says why on stderr, leaves no temporary
-// behind and returns false; the game goes on.
-bool save_high_score(int32_t hi);
+// behind and returns false; the game goes on. Once the score is written,
+// also_save() (if given) writes the files kept beside it.
+bool save_high_score(int32_t hi, const std::function<void()> &also_save = {});
+// Writes n bytes to `name` in the working directory as a save does (a
+// symbolic link followed; a temporary "NAME.new" renamed over it; a
+// file-size limit fails instead of killing): 0 or the errno.
+int store_file(const char *name, const unsigned char *bytes, size_t n);

@@ -143,7 +143,9 @@ std::string load_recording_file(const char *path, Recording *r) {
     close(fd);
     return "not a regular file";
   }
-  std::vector<unsigned char> bytes(REC_MAX_BYTES + 1);
+  // One byte more than it should hold, to see a file larger than allowed.
+  size_t expected = static_cast<size_t>(st.st_size) < REC_MAX_BYTES ? static_cast<size_t>(st.st_size) : REC_MAX_BYTES;
+  std::vector<unsigned char> bytes(expected + 1);
   size_t got = 0;
   ssize_t n = 1;
   while (got < bytes.size() && (n = read(fd, bytes.data() + got, bytes.size() - got)) > 0) got += n;
@@ -151,5 +153,6 @@ std::string load_recording_file(const char *path, Recording *r) {
   close(fd);
   if (n < 0) return strerror(err);
   if (got > REC_MAX_BYTES) return "too large: more than " + number(REC_MAX_BYTES) + " bytes";
+  if (got > expected) return "it grew while it was read";
   return decode_recording(bytes.data(), got, r);
 }

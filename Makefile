@@ -47,7 +47,7 @@ tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
 
 # The unit tests and the recorded games under node, the page in headless Chromium.
 test-web: build setup $(WEB_BUILD)/CMakeCache.txt tests/web/node_modules/.package-lock.json
-	cmake --build $(BUILD) -j $(JOBS) --target replay_hashes
+	cmake --build $(BUILD) -j $(JOBS) --target replay_hashes rec_from_text gobbler
 	cmake --build $(WEB_BUILD) -j $(JOBS)
 	cd $(WEB_BUILD) && ctest --output-on-failure -L web -j $(JOBS)
 

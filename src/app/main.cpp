@@ -13,6 +13,7 @@
 #include "app/verify.h"
 #include "game/sound.h"
 #include "platform/gamepad.h"
+#include "platform/key_taps.h"
 #include "platform/pacing.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
@@ -44,6 +45,7 @@ int main(int argc, char **argv) {
   install_timer();
   start_ticks();
   install_keyboard();
+  start_key_taps();
   // The game plays silently when there is no sound device.
   install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
   sound_muted = options.mute;

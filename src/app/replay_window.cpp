@@ -22,6 +22,7 @@ void replay_in_window(const Recording &r) {
   platform.keypressed = [] { return 0; };
   platform.readkey = [] { return 0; };
   platform.clear_keybuf = [] {};
+  platform.hold_taps = [](bool) {};
   platform.rest = [](int ms) { viewer.rest(ms / speed); };
   // From here key[] changes only when polled, between frames, so the arrows
   // put there for a frame stay as they are while its rules run.

@@ -57,6 +57,8 @@ void start_game() {
   reset_actors();
   reset_maze();
   game_paused = 0;
+  // Taps from before the game are not its.
+  platform.hold_taps(false);
   reset_controls();
   record_game_start();
   show_game();
@@ -76,6 +78,7 @@ static bool player_caught() {
 }
 
 FrameResult game_frame() {
+  platform.hold_taps(true);
   Controls in = read_controls();
   if (in.mute) toggle_mute();
   if (update_pause(in)) {
@@ -138,7 +141,9 @@ void play_game() {
   start_game();
   for (;;) {
     int t = platform.ticks();
-    if (game_frame() == FRAME_GAME_ENDED) return;
+    if (game_frame() == FRAME_GAME_ENDED) break;
     platform.wait_tick(t);
   }
+  // An Escape tapped to end the game does not also quit on the title.
+  platform.hold_taps(false);
 }

@@ -40,5 +40,6 @@ void use_no_window_platform() {
       [] { return 0; },
       [](PadState *pad) { *pad = PadState(); },
       [] { return 0; },
+      [](bool) {},
   };
 }

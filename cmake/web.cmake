@@ -18,14 +18,16 @@ target_link_options(gobbler PRIVATE ${WEB_ASYNC_FLAGS} -sENVIRONMENT=web
   --preload-file ${PROJECT_SOURCE_DIR}/data@/)
 set_target_properties(gobbler PROPERTIES LINK_DEPENDS "${PROJECT_SOURCE_DIR}/data;${PROJECT_SOURCE_DIR}/cmake/asyncify_add.txt")
 
-# The static folder: the page and what emcc made.
+# The static folder: the page (its modules are loaded as they are) and what
+# emcc made.
 set(SITE_DIR ${PROJECT_BINARY_DIR}/site)
+file(GLOB WEB_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*.html ${PROJECT_SOURCE_DIR}/web/*.js)
 add_custom_target(site ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SITE_DIR}
-  COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_SOURCE_DIR}/web/page.js
+  COMMAND ${CMAKE_COMMAND} -E copy ${WEB_PAGE_FILES}
           $<TARGET_FILE_DIR:gobbler>/gobbler.js $<TARGET_FILE_DIR:gobbler>/gobbler.wasm
           $<TARGET_FILE_DIR:gobbler>/gobbler.data ${SITE_DIR}
-  DEPENDS gobbler ${PROJECT_SOURCE_DIR}/web/index.html ${PROJECT_SOURCE_DIR}/web/page.js
+  DEPENDS gobbler ${WEB_PAGE_FILES}
   COMMENT "The page in ${SITE_DIR}")
 
 # --- tests under node (ctest -L web) ---

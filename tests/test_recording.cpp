@@ -185,6 +185,9 @@ Bytes file_bytes(const char *name) {
 }
 
 TEST(Recording, GamesThroughTheCycleAfterAnEarlierOneAreSavedWithTheRecordAndReplay) {
+#ifdef __EMSCRIPTEN__
+  GTEST_SKIP() << "the saves' file work is the desktop's (test_high_score is left out of this build too)";
+#endif
   char pattern[] = "/tmp/gobbler-rec-XXXXXX";
   ASSERT_NE(mkdtemp(pattern), nullptr);
   fs::current_path(pattern);

@@ -12,6 +12,9 @@ const int FAST_FRAMES = 4;  // frames a tick while the right arrow is held
 static Platform viewer;  // the real machine, for the viewer's keys and the pace
 static int speed = 1;
 
+// The replayed game's pauses (its start, a death) pass faster with it.
+static void scaled_rest(int ms) { viewer.rest(ms / speed); }
+
 void replay_in_window(const Recording &r) {
   viewer = platform;
   // The replayed rules see no pad, no focus news, no close and no typed
@@ -23,7 +26,7 @@ void replay_in_window(const Recording &r) {
   platform.readkey = [] { return 0; };
   platform.clear_keybuf = [] {};
   platform.hold_taps = [](bool) {};
-  platform.rest = [](int ms) { viewer.rest(ms / speed); };
+  platform.rest = scaled_rest;
   // From here key[] changes only when polled, between frames, so the arrows
   // put there for a frame stay as they are while its rules run.
   poll_keyboard();

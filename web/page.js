@@ -3,6 +3,7 @@
 // sound, the stored high score and the offline copy.
 import { canvas, fit, paint } from './fit.js';
 import { keepHighScore, restoreHighScore } from './high_score.js';
+import { keepRecording, mainArguments } from './recording.js';
 import { Module, running } from './runtime.js';
 import { touchArrow } from './touch.js';
 
@@ -37,6 +38,7 @@ function ended(status) {
   if (Module.ended) return;
   Module.ended = true;
   keepHighScore();
+  keepRecording();
   say(status === 0 ? 'The game has ended.' : 'The game stopped (status ' + status + ').', true);
 }
 
@@ -52,17 +54,23 @@ Object.assign(Module, {
     if (frames.painted !== frames.timed) frames.took[frames.painted % frames.took.length] = performance.now() - frames.awake;
     frames.timed = frames.painted;
     keepHighScore();
+    keepRecording();
   },
   webAwake: () => { frames.awake = performance.now(); },
   print: (text) => console.log(text),
   printErr: (text) => console.warn(text),
   onRuntimeInitialized: () => {
-    // main(1, {"gobbler"}), run through its waits; the promise settles when it returns.
-    const name = Module._malloc(8), argv = Module._malloc(8);
-    Module.stringToUTF8('gobbler', name, 8);
-    HEAP32[argv >> 2] = name;
-    HEAP32[(argv >> 2) + 1] = 0;
-    Module.ccall('main', 'number', ['number', 'number'], [1, argv], { async: true }).then(ended);
+    // main("gobbler"), or main("gobbler", "--replay", FILE) to play a recording, run through its
+    // waits; the promise settles when it returns.
+    const args = mainArguments();
+    const argv = Module._malloc(4 * (args.length + 1));
+    args.forEach((arg, i) => {
+      const text = Module._malloc(arg.length + 1);
+      Module.stringToUTF8(arg, text, arg.length + 1);
+      HEAP32[(argv >> 2) + i] = text;
+    });
+    HEAP32[(argv >> 2) + args.length] = 0;
+    Module.ccall('main', 'number', ['number', 'number'], [args.length, argv], { async: true }).then(ended);
   },
   onExit: ended,
   onAbort: (what) => {

@@ -2,17 +2,24 @@
 // first picture is the desktop build's, pixel for pixel; the canvas is shown
 // as whole blocks of that picture; arrows steer; P, Pause and a lost focus
 // freeze the picture; sound reaches WebAudio; F1 switches full screen; the
-// high score survives a reload, a damaged one counts as none; a gamepad and
+// high score survives a reload, a damaged one counts as none; the game that
+// set it is kept and replays to the same last picture; a gamepad and
 // a touch screen start a game and steer; Escape on the
 // title ends the program and the page says so; a browser without
 // WebAssembly gets a plain message.
 //   node page_test.mjs SITE_DIR NATIVE_REPLAY_HASHES RECORDING
 import { execFileSync } from 'node:child_process';
+import { unlinkSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
 
 import { serveSite, startChromium } from './browser.mjs';
 
 const [site, nativeHashes, recording] = process.argv.slice(2);
 // The hash of the picture a new game starts with, from the desktop build.
+// The desktop program beside it, and the pictures and sounds beside the recordings.
+const nativeGobbler = resolve(dirname(nativeHashes), '..', 'gobbler');
+const dataDir = resolve(dirname(recording), '..', '..', 'data');
 const startHash = execFileSync(nativeHashes, [recording]).toString().match(/^start ([0-9a-f]{8})$/m)[1];
 
 const server = await serveSite(site);
@@ -144,11 +151,36 @@ await freezes('losing the focus', () => page.evaluate(() => window.dispatchEvent
 
 // --- Escape ends the game; its score is kept across a reload ---
 await press('Escape');
+await sleep(300);
+const gameOverHash = await canvasHash();  // the " GAME OVER " box over the last picture
 check(await waitFor(() => page.evaluate(() => /^[0-9a-f]{8}$/.test(localStorage.getItem('gobbler.hi') || '')), 4000),
       'the game\'s score goes to the browser\'s storage as 4 bytes in hex');
 const stored = await page.evaluate(() => localStorage.getItem('gobbler.hi'));
 const score = Buffer.from(stored, 'hex').readInt32LE(0);
 check(score > 0, `the stored score is the game's (${score})`);
+
+// --- the game that set the record is kept beside it: watched in the page, it ends on the
+// game's last picture (the viewer's right arrow held runs it faster and steers nothing); the
+// desktop build verifies the page's file ---
+check(await waitFor(() => page.isVisible('#watch'), 4000) && await page.isVisible('#download'),
+      'a game that sets a record offers "Watch best game" and "Download"');
+const recFile = join(tmpdir(), `gobbler-page-${process.pid}.rec`);
+writeFileSync(recFile, Buffer.from(await page.evaluate(() => localStorage.getItem('gobbler.rec') || ''), 'base64'));
+let verified = '';
+try {
+  verified = execFileSync(nativeGobbler, ['--data', dataDir, '--verify', recFile]).toString();
+} catch (e) { verified = String(e.stderr || e); }
+unlinkSync(recFile);
+check(verified.includes(` ${score.toLocaleString('en-US')} points`) && /: verified\n$/.test(verified),
+      `the page's recording verifies on the desktop to the stored score (${verified.trim()})`);
+await page.click('#watch');
+check(await waitFor(started, 20000), '"Watch best game" starts the replay');
+await page.focus('#game');
+await page.keyboard.down('ArrowRight');
+check(await waitFor(async () => (await canvasHash()) === gameOverHash, 60000),
+      'the replay ends on the same picture as the game did');
+await page.keyboard.up('ArrowRight');
+check(await waitFor(() => page.isVisible('#message'), 5000), 'the page says when the replay has ended');
 await page.reload();
 await waitFor(started, 20000);
 const file = await page.evaluate(() => Array.from(Module.FS.readFile('/gobbler.hi')));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Two games in one game directory, on two displays: the first ends with the better score and
-# saves it; the second, whose game began before that record, ends later with a lower score and
+# saves it; the second, whose game began before that record and waited paused, ends later with a lower score and
 # leaves the record as it is. The next game shows the better score in its "Hi Score" box.
 . "$(dirname "$0")/lib.sh"
 e2e_begin 60 "$@"
@@ -33,8 +33,11 @@ end_game() {
 }
 
 game_on "$FIRST_DISPLAY" better
-sleep 1.5  # the better game eats for longer
 game_on "$SECOND_DISPLAY" lower
+# The second game eats for a moment after its start pause, then waits paused, its score kept low.
+sleep 4.5
+DISPLAY=$SECOND_DISPLAY WIN=$WIN_lower press p
+DISPLAY=$SECOND_DISPLAY WIN=$WIN_lower poll_shot paused_lower is_paused 3 || e2e_fail "P did not pause the second game"
 [ ! -e "$hi" ] || e2e_fail "gobbler.hi exists before either game ended"
 sleep 2
 end_game "$FIRST_DISPLAY" better

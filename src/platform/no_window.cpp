@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "platform/platform.h"
+#include "platform/view.h"
 
 static BITMAP *shown = nullptr;
 
@@ -13,10 +14,7 @@ void start_without_window() {
   install_allegro(SYSTEM_NONE, &errno, atexit);
   // Without a graphics driver the 16-bit layout is not 5-6-5; the game's
   // pixel values assume it.
-  _rgb_r_shift_16 = 11;
-  _rgb_g_shift_16 = 5;
-  _rgb_b_shift_16 = 0;
-  set_color_depth(16);
+  keep_pictures_at_16_bits();
 }
 
 static int ticks = 0;

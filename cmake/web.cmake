@@ -10,7 +10,7 @@
 set(WEB_ASYNC_FLAGS -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sEXIT_RUNTIME=1
     -sASYNCIFY_IGNORE_INDIRECT=1 -sASYNCIFY_ADD=@${PROJECT_SOURCE_DIR}/cmake/asyncify_add.txt)
 
-set(WEB_EXPORTS _main,_malloc,_web_key_event,_web_keys_release_all,_web_mix_chunk,_web_focus_lost)
+set(WEB_EXPORTS _main,_malloc,_web_key_event,_web_keys_release_all,_web_mix_chunk,_web_focus_lost,_web_game_score,_web_game_paused)
 target_link_options(gobbler PRIVATE ${WEB_ASYNC_FLAGS} -sENVIRONMENT=web
   -sEXPORTED_FUNCTIONS=[${WEB_EXPORTS}] -sEXPORTED_RUNTIME_METHODS=[ccall,FS,stringToUTF8]
   # The page calls main itself, to learn when it returns after its waits.
@@ -19,15 +19,20 @@ target_link_options(gobbler PRIVATE ${WEB_ASYNC_FLAGS} -sENVIRONMENT=web
 set_target_properties(gobbler PROPERTIES LINK_DEPENDS "${PROJECT_SOURCE_DIR}/data;${PROJECT_SOURCE_DIR}/cmake/asyncify_add.txt")
 
 # The static folder: the page (its modules are loaded as they are) and what
-# emcc made.
+# emcc made; then the offline worker, named for a hash of all of them.
 set(SITE_DIR ${PROJECT_BINARY_DIR}/site)
-file(GLOB WEB_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*.html ${PROJECT_SOURCE_DIR}/web/*.js)
+file(GLOB WEB_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*.html ${PROJECT_SOURCE_DIR}/web/*.js
+     ${PROJECT_SOURCE_DIR}/web/*.png ${PROJECT_SOURCE_DIR}/web/*.webmanifest)
+list(REMOVE_ITEM WEB_PAGE_FILES ${PROJECT_SOURCE_DIR}/web/offline_worker.js)
 add_custom_target(site ALL
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${SITE_DIR}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SITE_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_PAGE_FILES}
           $<TARGET_FILE_DIR:gobbler>/gobbler.js $<TARGET_FILE_DIR:gobbler>/gobbler.wasm
           $<TARGET_FILE_DIR:gobbler>/gobbler.data ${SITE_DIR}
-  DEPENDS gobbler ${WEB_PAGE_FILES}
+  COMMAND ${CMAKE_COMMAND} -DSITE=${SITE_DIR} -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/offline_worker.js
+          -P ${PROJECT_SOURCE_DIR}/cmake/offline_worker.cmake
+  DEPENDS gobbler ${WEB_PAGE_FILES} ${PROJECT_SOURCE_DIR}/web/offline_worker.js ${PROJECT_SOURCE_DIR}/cmake/offline_worker.cmake
   COMMENT "The page in ${SITE_DIR}")
 
 # --- tests under node (ctest -L web) ---

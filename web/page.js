@@ -1,10 +1,12 @@
 // The page around the game's WebAssembly: its start and end. The concerns
 // around it each have a module: the picture's fit (fit.js), keys, touch,
-// sound, the stored high score and the offline copy.
-import { canvas, fit, paint } from './fit.js';
-import { keepHighScore, restoreHighScore } from './high_score.js';
+// sound, the stored high score, a phone's habits and the offline copy.
+import { canvas, paint } from './fit.js';
+import { keepAwake, keepStorage } from './habits.js';
+import { keepHighScore, keepScoreInPlay, restoreHighScore } from './high_score.js';
+import { keepOffline, offerTakeOver } from './offline.js';
 import { Module, running } from './runtime.js';
-import { touchArrow } from './touch.js';
+import { hideHint, releaseTouches, startControls } from './touch.js';
 
 const soundNote = document.getElementById('sound-note');
 const message = document.getElementById('message');
@@ -24,10 +26,22 @@ function say(text, offerReplay) {
 // Losing the focus or being hidden pauses the game; keys held then are let go.
 function lostFocus() {
   if (running()) Module._web_focus_lost();
-  touchArrow(null);
+  releaseTouches();
 }
 window.addEventListener('blur', lostFocus);
-document.addEventListener('visibilitychange', () => { if (document.hidden) lostFocus(); });
+
+// Going away (closed, reloaded, another page, or hidden, which on a phone is
+// often the last a page hears): a game in play keeps its score at once, as
+// the desktop's close button does.
+function goingAway() {
+  if (running()) keepScoreInPlay(Module._web_game_score());
+}
+document.addEventListener('visibilitychange', () => {
+  if (!document.hidden) return;
+  goingAway();
+  lostFocus();
+});
+window.addEventListener('pagehide', goingAway);
 
 // For measuring: pictures painted, and the time from waking to going back
 // to sleep (logic, picture and canvas) of the last frames.
@@ -37,6 +51,7 @@ function ended(status) {
   if (Module.ended) return;
   Module.ended = true;
   keepHighScore();
+  keepAwake(false);
   say(status === 0 ? 'The game has ended.' : 'The game stopped (status ' + status + ').', true);
 }
 
@@ -52,11 +67,15 @@ Object.assign(Module, {
     if (frames.painted !== frames.timed) frames.took[frames.painted % frames.took.length] = performance.now() - frames.awake;
     frames.timed = frames.painted;
     keepHighScore();
+    const score = Module._web_game_score();
+    if (score >= 0) hideHint();
+    keepAwake(score >= 0 && !Module._web_game_paused());
   },
   webAwake: () => { frames.awake = performance.now(); },
   print: (text) => console.log(text),
   printErr: (text) => console.warn(text),
   onRuntimeInitialized: () => {
+    offerTakeOver();
     // main(1, {"gobbler"}), run through its waits; the promise settles when it returns.
     const name = Module._malloc(8), argv = Module._malloc(8);
     Module.stringToUTF8('gobbler', name, 8);
@@ -71,7 +90,9 @@ Object.assign(Module, {
   },
 });
 
-fit();
+startControls();
+keepStorage();
+keepOffline();
 if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
   say('This browser cannot run WebAssembly, which Gobbler needs. A current browser plays it.', false);
 } else {

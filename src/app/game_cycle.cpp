@@ -6,12 +6,16 @@
 #include "game/game_loop.h"
 #include "game/game_state.h"
 
+int game_in_play = 0;
+
 bool title_and_game() {
   if (run_title() == TITLE_QUIT) return false;
   platform.clear_keybuf();
   game.score = 0;
   load_high_score(&game.hi_score);
+  game_in_play = 1;
   play_game();
+  game_in_play = 0;
   if (game.score > game.hi_score) {
     game.hi_score = game.score;
     save_high_score(game.hi_score);

@@ -1,0 +1,13 @@
+// What the page asks of the game in play: its score, to keep when the tab
+// goes away mid-game, and whether it is paused, to let the screen dim.
+#include <emscripten.h>
+
+#include "app/game_cycle.h"
+#include "game/game_state.h"
+#include "game/pause.h"
+
+// The score of the game in play, -1 on the title.
+extern "C" EMSCRIPTEN_KEEPALIVE int web_game_score() { return game_in_play ? game.score : -1; }
+
+// 1 while a game is in play and paused.
+extern "C" EMSCRIPTEN_KEEPALIVE int web_game_paused() { return game_in_play && game_paused; }

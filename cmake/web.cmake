@@ -81,7 +81,13 @@ set_tests_properties(web_replays_match_desktop PROPERTIES LABELS web TIMEOUT 300
 add_test(NAME web_page_in_chromium
          COMMAND node ${PROJECT_SOURCE_DIR}/tests/web/page_test.mjs ${SITE_DIR} ${GOBBLER_NATIVE_BUILD}/tests/replay_hashes
                  ${PROJECT_SOURCE_DIR}/tests/recordings/game_600_frames.txt)
-set_tests_properties(web_page_in_chromium PROPERTIES LABELS web TIMEOUT 180)
+set_tests_properties(web_page_in_chromium PROPERTIES LABELS web TIMEOUT 300)
+# The same page in Firefox ESR (puppeteer-core over WebDriver BiDi), but for
+# what it cannot emulate: phones, touch, going offline.
+add_test(NAME web_page_in_firefox
+         COMMAND node ${PROJECT_SOURCE_DIR}/tests/web/page_test.mjs ${SITE_DIR} ${GOBBLER_NATIVE_BUILD}/tests/replay_hashes
+                 ${PROJECT_SOURCE_DIR}/tests/recordings/game_600_frames.txt firefox)
+set_tests_properties(web_page_in_firefox PROPERTIES LABELS web TIMEOUT 300 RUN_SERIAL TRUE)
 
 # --- the benchmark of `make web-bench`: a game frame under node ---
 add_executable(web_frame_bench ${PROJECT_SOURCE_DIR}/bench/web_frame_bench.cpp)

@@ -10,7 +10,7 @@
 set(WEB_ASYNC_FLAGS -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sEXIT_RUNTIME=1
     -sASYNCIFY_IGNORE_INDIRECT=1 -sASYNCIFY_ADD=@${PROJECT_SOURCE_DIR}/cmake/asyncify_add.txt)
 
-set(WEB_EXPORTS _main,_malloc,_web_key_event,_web_keys_release_all,_web_mix_chunk,_web_focus_lost,_web_game_score,_web_game_paused)
+set(WEB_EXPORTS _main,_malloc,_web_key_event,_web_keys_release_all,_web_mix_chunk,_web_focus_lost,_web_game_score,_web_game_paused,_web_player_dir)
 target_link_options(gobbler PRIVATE ${WEB_ASYNC_FLAGS} -sENVIRONMENT=web
   -sEXPORTED_FUNCTIONS=[${WEB_EXPORTS}] -sEXPORTED_RUNTIME_METHODS=[ccall,FS,stringToUTF8]
   # The page calls main itself, to learn when it returns after its waits.

@@ -43,8 +43,9 @@ document.addEventListener('visibilitychange', () => {
 });
 window.addEventListener('pagehide', goingAway);
 
-// For measuring: pictures painted, and the time from waking to going back
-// to sleep (logic, picture and canvas) of the last frames.
+// For measuring: pictures painted, when the first was (from the navigation),
+// the time from waking to going back to sleep (logic, picture and canvas)
+// of the last frames, and a hook called after each picture.
 const frames = window.gobblerFrames = { painted: 0, timed: 0, awake: 0, took: new Float64Array(1200) };
 
 function ended(status) {
@@ -60,7 +61,9 @@ Object.assign(Module, {
   preRun: [restoreHighScore],
   webPaint: (pixels, width, first, end) => {
     paint(pixels, width, first, end);
+    if (!frames.painted) frames.first = performance.now();
     frames.painted++;
+    if (frames.onPaint) frames.onPaint();
   },
   webIdle: () => {
     // Once a frame: a frame that waits twice paints once.
@@ -75,6 +78,9 @@ Object.assign(Module, {
   print: (text) => console.log(text),
   printErr: (text) => console.warn(text),
   onRuntimeInitialized: () => {
+    // The offline copy is made once this page has its own files, so that
+    // its downloads do not slow the first visit.
+    keepOffline();
     offerTakeOver();
     // main(1, {"gobbler"}), run through its waits; the promise settles when it returns.
     const name = Module._malloc(8), argv = Module._malloc(8);
@@ -92,7 +98,6 @@ Object.assign(Module, {
 
 startControls();
 keepStorage();
-keepOffline();
 if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
   say('This browser cannot run WebAssembly, which Gobbler needs. A current browser plays it.', false);
 } else {

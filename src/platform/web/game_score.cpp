@@ -11,3 +11,7 @@ extern "C" EMSCRIPTEN_KEEPALIVE int web_game_score() { return game_in_play ? gam
 
 // 1 while a game is in play and paused.
 extern "C" EMSCRIPTEN_KEEPALIVE int web_game_paused() { return game_in_play && game_paused; }
+
+// The player's heading (0 up, 1 right, 2 down, 3 left), for measuring how
+// soon a key shows on the canvas.
+extern "C" EMSCRIPTEN_KEEPALIVE int web_player_dir() { return game.player_dir; }

@@ -449,10 +449,10 @@ if (process.env.GOBBLER_PHONE_SHOT && phoneShot) fs.writeFileSync(process.env.GO
   await tab.waitForTimeout(3300);  // the pause before play
   const before = [await dots(280, 316, 40, 8), await dots(150, 316, 60, 8)];
   await hand.put(1, 'Right');
-  await tab.waitForTimeout(1200);
+  await tab.waitForTimeout(2000);
   const right = [await dots(280, 316, 40, 8), await dots(150, 316, 60, 8)];
   await hand.put(1, 'Left');  // the same finger, slid across without lifting
-  await tab.waitForTimeout(2500);
+  await tab.waitForTimeout(3500);
   const left = [await dots(280, 316, 40, 8), await dots(150, 316, 60, 8)];
   check(before[0] > 0 && right[0] === 0 && left[1] < right[1],
         `touch: the held Right arrow eats the dots to the right, sliding to Left turns back (${before} -> ${right} -> ${left})`);

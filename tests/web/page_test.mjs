@@ -13,6 +13,8 @@
 // (its manifest and icons) and plays offline, and a new build replaces the
 // offline copy. With "firefox", the same in Firefox ESR, less what it cannot
 // emulate.
+// GOBBLER_PHONE_SHOT=file.png also saves the upright phone's screen there
+// (docs/phone.png).
 //   node page_test.mjs SITE_DIR NATIVE_REPLAY_HASHES RECORDING [firefox]
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
@@ -412,7 +414,7 @@ for (const screen of SCREENS) {
     check(labels === 'Down Left Pause Right Start Up' && wrong.length === 0,
           `${label}: six buttons of 48x48 or more on the screen, none over the maze's middle (${labels}; wrong: ${wrong})`);
   }
-  if (screen.name === 'phone upright') phoneShot = await tab.screenshot();
+  if (screen.name === 'phone upright') phoneShot = await tab.screenshot({ scale: 'css' });
   await context.close();
 }
 if (process.env.GOBBLER_PHONE_SHOT && phoneShot) fs.writeFileSync(process.env.GOBBLER_PHONE_SHOT, phoneShot);

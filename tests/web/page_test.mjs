@@ -46,7 +46,7 @@ const press = (key) => page.keyboard.press(key, { delay: 100 });
 
 // Runs in the page: the canvas as the game's 16-bit 5-6-5 picture hashed
 // like replay_hashes does, and counts of pixels in given boxes.
-const canvasHash = () => page.evaluate(() => {
+const canvasHash = (tab = page) => tab.evaluate(() => {
   const d = document.getElementById('game').getContext('2d').getImageData(0, 0, 640, 480).data;
   let h = 2166136261;
   for (let i = 0; i < d.length; i += 4) {
@@ -57,7 +57,7 @@ const canvasHash = () => page.evaluate(() => {
   return h.toString(16).padStart(8, '0');
 });
 // White-ish pixels (the dots) in a box of the canvas.
-const dotPixels = (x, y, w, h) => page.evaluate(([x, y, w, h]) => {
+const dotPixels = (x, y, w, h, tab = page) => tab.evaluate(([x, y, w, h]) => {
   const d = document.getElementById('game').getContext('2d').getImageData(x, y, w, h).data;
   let n = 0;
   for (let i = 0; i < d.length; i += 4) n += d[i] > 200 && d[i + 1] > 200 && d[i + 2] > 200;
@@ -428,22 +428,7 @@ if (process.env.GOBBLER_PHONE_SHOT && phoneShot) fs.writeFileSync(process.env.GO
   await tab.waitForFunction(() => typeof Module === 'object' && Module.calledRun, null, { timeout: 20000 });
   await tab.waitForTimeout(500);
   const hand = await fingers(tab);
-  const hash = () => tab.evaluate(() => {
-    const d = document.getElementById('game').getContext('2d').getImageData(0, 0, 640, 480).data;
-    let h = 2166136261;
-    for (let i = 0; i < d.length; i += 4) {
-      const p = (d[i] >> 3) << 11 | (d[i + 1] >> 2) << 5 | d[i + 2] >> 3;
-      h = Math.imul(h ^ (p & 255), 16777619) >>> 0;
-      h = Math.imul(h ^ (p >> 8), 16777619) >>> 0;
-    }
-    return h.toString(16).padStart(8, '0');
-  });
-  const dots = (x, y, w, h) => tab.evaluate(([x, y, w, h]) => {
-    const d = document.getElementById('game').getContext('2d').getImageData(x, y, w, h).data;
-    let n = 0;
-    for (let i = 0; i < d.length; i += 4) n += d[i] > 200 && d[i + 1] > 200 && d[i + 2] > 200;
-    return n;
-  }, [x, y, w, h]);
+  const hash = () => canvasHash(tab), dots = (x, y, w, h) => dotPixels(x, y, w, h, tab);
   await hand.tap('Start');
   let first = false;
   for (let i = 0; i < 40 && !first; i++, await tab.waitForTimeout(50)) first = (await hash()) === startHash;

@@ -10,7 +10,7 @@ WEB_PORT ?= 8000
 # Debian's emcc needs node's acorn, which node does not look for there.
 export NODE_PATH := /usr/share/nodejs
 
-.PHONY: all setup build run test test-sanitize fuzz assets bench cpu-use latency clean web web-run test-web web-bench
+.PHONY: all setup build run test test-sanitize fuzz assets bench cpu-use latency clean web web-run test-web web-bench rec-bench
 
 all: build
 
@@ -47,7 +47,7 @@ tests/web/node_modules/.package-lock.json: tests/web/package-lock.json
 
 # The unit tests and the recorded games under node, the page in headless Chromium.
 test-web: build setup $(WEB_BUILD)/CMakeCache.txt tests/web/node_modules/.package-lock.json
-	cmake --build $(BUILD) -j $(JOBS) --target replay_hashes
+	cmake --build $(BUILD) -j $(JOBS) --target replay_hashes rec_from_text gobbler
 	cmake --build $(WEB_BUILD) -j $(JOBS)
 	cd $(WEB_BUILD) && ctest --output-on-failure -L web -j $(JOBS)
 
@@ -87,6 +87,12 @@ assets: build
 # showing a picture at scale 1 to 3 against the floor of filling its pixels.
 bench: build
 	$(BUILD)/bench/frame_bench; status=$$?; $(BUILD)/bench/present_bench && exit $$status
+
+# Recorded games: a recording's size per ten minutes of play and the time of
+# --verify for 36,000 frames, native and in WebAssembly under node.
+rec-bench: build $(WEB_BUILD)/CMakeCache.txt
+	cmake --build $(WEB_BUILD) -j $(JOBS) --target gobbler_node
+	tools/rec_bench.sh $(BUILD) $(WEB_BUILD)
 
 # CPU use of the running game beside a bare paced loop, and the pace as a
 # viewer sees it, on a private X server.

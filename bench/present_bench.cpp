@@ -8,6 +8,8 @@
 //                rows)
 //   next/s       one game frame after another: only the rows that changed
 //                go out (the two pictures alternate)
+//   title/s      one frame of the title parade after another: fourteen
+//                rows of sprites, half moving left and half right
 //   floor/s      filling as many 32-bit pixels at memset speed: the least
 //                any whole present of that size can cost
 //
@@ -28,6 +30,7 @@
 #include <vector>
 
 #include "game/game_loop.h"
+#include "app/title.h"
 #include "game/game_state.h"
 #include "headless.h"
 #include "median_keeper.h"
@@ -40,8 +43,8 @@ const double GOAL_US = 1500;
 const double GOAL_RATIO = 2.5;
 const int GOAL_SCALE = 2;
 
-// Two pictures of a game a frame apart.
-BITMAP *frames[2];
+// Two pictures of a game a frame apart, and two of the title parade.
+BITMAP *frames[2], *titles[2];
 
 void present_bench(benchmark::State &state, bool whole) {
   int s = static_cast<int>(state.range(0));
@@ -51,6 +54,18 @@ void present_bench(benchmark::State &state, bool whole) {
   for (auto _ : state) {
     view.whole = whole;
     show_picture(frames[++n % 2]);
+    benchmark::ClobberMemory();
+  }
+  destroy_bitmap(target);
+}
+
+void title_bench(benchmark::State &state) {
+  int s = static_cast<int>(state.range(0));
+  BITMAP *target = create_bitmap_ex(32, 640 * s, 480 * s);
+  set_view(target, s);
+  int n = 0;
+  for (auto _ : state) {
+    show_picture(titles[++n % 2]);
     benchmark::ClobberMemory();
   }
   destroy_bitmap(target);
@@ -78,9 +93,18 @@ int main(int argc, char **argv) {
     game_frame();
     if (frame >= 120) blit(back_buffer, frames[frame - 120], 0, 0, 0, 0, 640, 480);
   }
+  key[KEY_LEFT] = 0;
+  start_parade();
+  bool quit = false;
+  for (int i = 0; i < 2; ++i) {
+    parade_frame(&quit);
+    titles[i] = create_bitmap_ex(16, 640, 480);
+    blit(back_buffer, titles[i], 0, 0, 0, 0, 640, 480);
+  }
 
   for (auto *b : {benchmark::RegisterBenchmark("present", present_bench, true),
                   benchmark::RegisterBenchmark("next", present_bench, false),
+                  benchmark::RegisterBenchmark("title", title_bench),
                   benchmark::RegisterBenchmark("floor", floor_bench)})
     b->DenseRange(1, 3)->Unit(benchmark::kMicrosecond)->Repetitions(5)->DisplayAggregatesOnly(true);
 
@@ -99,8 +123,8 @@ int main(int argc, char **argv) {
     if (!m.count(p) || !m.count(f) || !m.count(n)) continue;
     double ratio = m[p] / m[f];
     std::printf("  scale %d (%4dx%4d)  whole %7.1f us  %5.2f %% of the 16.7 ms frame  %5.2f x the floor of %.1f us;"
-                "  frame to frame %6.1f us\n",
-                s, 640 * s, 480 * s, m[p], 100.0 * m[p] / (1e6 / 60), ratio, m[f], m[n]);
+                "  frame to frame %6.1f us, title %6.1f us\n",
+                s, 640 * s, 480 * s, m[p], 100.0 * m[p] / (1e6 / 60), ratio, m[f], m[n], m["title/" + std::to_string(s)]);
     if (s == GOAL_SCALE) {
       bool whole_ok = m[p] <= GOAL_US, next_ok = m[n] <= GOAL_RATIO * m[f];
       std::printf("Goals at scale %d: a whole picture within %.0f us: %s (%.1f us); a game frame within %.2f x the"

@@ -77,6 +77,21 @@ add_test(NAME web_replays_match_desktop
                  $<TARGET_FILE:replay_hashes> ${PROJECT_SOURCE_DIR}/tests/recordings)
 set_tests_properties(web_replays_match_desktop PROPERTIES LABELS web TIMEOUT 300)
 
+# Recording files made by this build and by the desktop's: the four recorded
+# games written by each (the same bytes), each build's verified by the other
+# (--verify of the program itself, built to run under node).
+add_executable(gobbler_node ${PROJECT_SOURCE_DIR}/src/app/main.cpp)
+target_link_libraries(gobbler_node PRIVATE gobbler_core)
+target_link_options(gobbler_node PRIVATE ${WEB_NODE_FLAGS})
+add_executable(rec_from_text ${PROJECT_SOURCE_DIR}/tools/rec_from_text/main.cpp)
+target_link_libraries(rec_from_text PRIVATE test_support)
+target_link_options(rec_from_text PRIVATE ${WEB_NODE_FLAGS})
+add_test(NAME web_recordings_verify_across_builds
+         COMMAND bash ${PROJECT_SOURCE_DIR}/tests/web/recordings_verify.sh ${GOBBLER_NATIVE_BUILD}/tests/rec_from_text
+                 ${GOBBLER_NATIVE_BUILD}/gobbler $<TARGET_FILE:rec_from_text> $<TARGET_FILE:gobbler_node>
+                 ${PROJECT_SOURCE_DIR}/tests/recordings ${PROJECT_SOURCE_DIR}/data)
+set_tests_properties(web_recordings_verify_across_builds PROPERTIES LABELS web TIMEOUT 300)
+
 # The page in headless Chromium (playwright-core from tests/web, `npm ci`).
 add_test(NAME web_page_in_chromium
          COMMAND node ${PROJECT_SOURCE_DIR}/tests/web/page_test.mjs ${SITE_DIR} ${GOBBLER_NATIVE_BUILD}/tests/replay_hashes

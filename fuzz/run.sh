@@ -6,11 +6,12 @@ set -euo pipefail
 build=$(cd "$1" && pwd)
 seconds=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
-for kind in bmp wav; do
+for kind in bmp wav rec; do
   corpus=$build/corpus-$kind
   seeds=$build/seeds-$kind
   mkdir -p "$corpus" "$seeds"
-  cp "$root"/data/*."$kind" "$root"/tests/corpus/"$kind"/*."$kind" "$seeds"/
+  cp "$root"/tests/corpus/"$kind"/*."$kind" "$seeds"/
+  if compgen -G "$root/data/*.$kind" >/dev/null; then cp "$root"/data/*."$kind" "$seeds"/; fi
   log=$build/fuzz-$kind.log
   echo "fuzz_$kind: $seconds s (log: $log)"
   if ! "$build/fuzz_$kind" -max_total_time="$seconds" -timeout=60 -rss_limit_mb=2560 -print_final_stats=1 \

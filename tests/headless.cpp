@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
+#include "platform/key_taps.h"
 #include "platform/platform.h"
 #include "game/pause.h"
 #include "game/sound.h"
@@ -83,7 +84,7 @@ void use_fake_platform() {
   clear_to_color(fake.screen, 0);
   platform = Platform{fake_display, fake_show_display, fake_present, fake_vsync,      fake_rest,         fake_ticks,  fake_wait_tick,
                       fake_play,    fake_toggle,  fake_keypressed, fake_clear_keybuf, fake_close,
-                      fake_stop_sounds, fake_focus_lost, fake_read_pad, fake_readkey};
+                      fake_stop_sounds, fake_focus_lost, fake_read_pad, fake_readkey, hold_key_taps};
   release_all_keys();
   sound_muted = 0;
   game_paused = 0;

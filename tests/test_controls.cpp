@@ -8,6 +8,7 @@
 #include "game/controls.h"
 #include "game/pause.h"
 #include "game/sound.h"
+#include "platform/key_taps.h"
 
 namespace {
 
@@ -200,6 +201,45 @@ TEST_F(Controls, InAGameStartPausesAndBackEndsTheGame) {
     EXPECT_EQ(game_frame(), FRAME_GO_ON) << b;
     EXPECT_EQ(game_paused, 0) << b;
   }
+}
+
+// Keys pressed and let go between two frames never show in key[]: each acts once, in the next
+// frame, as if held for that frame alone. A game ended by a tapped Escape leaves it up for the title.
+void tap(int k) { note_key_event(k), note_key_event(k | 0x80); }
+TEST_F(Controls, KeysTappedBetweenTwoFramesActOnceInTheNextFrame) {
+  recording::begin_game();
+  tap(KEY_P);
+  for (int i = 0; i < 5; ++i) game_frame();
+  EXPECT_EQ(game_paused, 1);
+  tap(KEY_P);
+  game_frame();
+  EXPECT_EQ(game_paused, 0);
+  for (int k : {KEY_M, KEY_F1}) {
+    tap(k);
+    for (int i = 0; i < 20; ++i) game_frame();
+  }
+  EXPECT_EQ((V{sound_muted, fake.toggles}), (V{1, 1}));
+  // Right tapped plays the frame that Right held for one frame plays; the player turns back.
+  auto steered = [](bool tapped) {
+    recording::begin_game();
+    for (int f = 0; f < 40; ++f) {
+      if (f == 20) tapped ? tap(KEY_RIGHT) : void(key[KEY_RIGHT] = 1);
+      game_frame();
+      key[KEY_RIGHT] = 0;
+    }
+    return V{int(recording::check_value()), game.player_dir};
+  };
+  V by_tap = steered(true);
+  EXPECT_EQ(by_tap, steered(false));
+  EXPECT_EQ(by_tap[1], DIR_RIGHT);
+  // Escape tapped in the start pause ends the game in its first frame.
+  recording::begin_game();
+  platform.rest = [](int ms) {
+    fake.rests.push_back(ms);
+    if (ms == 3000) tap(KEY_ESC);
+  };
+  play_game();
+  EXPECT_EQ((V{fake.ticks, int(fake.rests.size()), key[KEY_ESC]}), (V{0, 3, 0}));  // start, start pause, game over
 }
 
 }  // namespace

@@ -149,6 +149,13 @@ TEST(View, EachPictureIsShownWholeThoughOnlyItsChangedRowsGoOut) {
   putpixel(target, 700, 500, 0x123456);
   show_picture(picture);
   EXPECT_EQ(getpixel(target, 700, 500), 0x123456);
+  // Nor the columns of a changed row beside the span that changed: a mark left of it stays, and
+  // the two marks are all that differ.
+  putpixel(target, 330, 240, 0x654321);
+  putpixel(picture, 300, 90, 0x1f);
+  show_picture(picture);
+  EXPECT_EQ((std::vector<int>{getpixel(target, 330, 240), differing_from_whole(target, picture)}),
+            (std::vector<int>{0x654321, 2}));
   set_view(target, 2);
   show_picture(picture);
   EXPECT_EQ(differing_from_whole(target, picture), 0);

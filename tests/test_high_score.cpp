@@ -1,5 +1,7 @@
 // The high-score file and the title-and-game cycle that reads and saves it.
+#include <fcntl.h>
 #include <grp.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -105,9 +107,9 @@ TEST_F(HighScore, FileHoldsFourLittleEndianBytesKeptWhenASaveFails) {
   write_bytes({0x10, 0x27, 0x00, 0x00, 0xaa, 0xbb, 0xcc});
   EXPECT_EQ(loaded(900), 10000);
   // A save replaces all of a longer file and leaves nothing else behind.
-  ASSERT_TRUE(save_high_score(int32_t(0x87654321u)));
-  EXPECT_EQ(read_bytes(), (Bytes{0x21, 0x43, 0x65, 0x87}));
-  EXPECT_EQ(loaded(77), int32_t(0x87654321u));
+  ASSERT_TRUE(save_high_score(0x47654321));
+  EXPECT_EQ(read_bytes(), (Bytes{0x21, 0x43, 0x65, 0x47}));
+  EXPECT_EQ(loaded(77), 0x47654321);
   EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 1);
   // Failures that stop even root: the temporary's name taken by a directory, or leading to a
   // full device (the half-made temporary must go). The old file stays; one line says why.
@@ -115,10 +117,10 @@ TEST_F(HighScore, FileHoldsFourLittleEndianBytesKeptWhenASaveFails) {
     if (full_device) fs::create_symlink("/dev/full", "gobbler.hi.new");
     else fs::create_directory("gobbler.hi.new");
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(save_high_score(900));
+    EXPECT_FALSE(save_high_score(0x50000000));
     std::string said = testing::internal::GetCapturedStderr();
     EXPECT_TRUE(std::count(said.begin(), said.end(), '\n') == 1 && said.find("gobbler.hi") != said.npos) << said;
-    EXPECT_EQ(read_bytes(), (Bytes{0x21, 0x43, 0x65, 0x87}));
+    EXPECT_EQ(read_bytes(), (Bytes{0x21, 0x43, 0x65, 0x47}));
     EXPECT_EQ(fs::exists(fs::symlink_status("gobbler.hi.new")), !full_device);
     fs::remove("gobbler.hi.new");
   }
@@ -216,15 +218,16 @@ TEST_F(HighScore, SaveWritesThroughLinksToTheirTarget) {
 // regular file left by a save cut short is replaced at once.
 TEST_F(HighScore, TemporaryFileIsNeverWrittenThroughALinkLeftInItsPlace) {
   std::ofstream("victim", std::ios::binary).write("keep", 4);
+  int32_t score = 900;
   for (const char *to : {"victim", "made_through_link"}) {
     SCOPED_TRACE(to);
     fs::create_symlink(to, "gobbler.hi.new");
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(save_high_score(900));
+    EXPECT_FALSE(save_high_score(score += 10));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("gobbler.hi"), std::string::npos);
     EXPECT_FALSE(fs::exists(fs::symlink_status("gobbler.hi.new")));
-    EXPECT_TRUE(save_high_score(901));
-    EXPECT_EQ(read_bytes(), (Bytes{0x85, 0x03, 0, 0}));
+    EXPECT_TRUE(save_high_score(score + 1));
+    EXPECT_EQ(loaded(0), score + 1);
     std::ifstream victim("victim", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(victim), std::istreambuf_iterator<char>()), "keep");
     EXPECT_FALSE(fs::exists("made_through_link"));
@@ -277,6 +280,60 @@ TEST_F(HighScore, FileSizeLimitFailsTheSaveNotTheGame) {
     EXPECT_EQ(read_bytes(), (Bytes{100, 0, 0, 0}));
     EXPECT_EQ(entries(), 1u);
   }
+}
+
+// Two games in one directory saving at once, again and again, each score beating the other's
+// last: under the lock the record only grows, what is kept beside it always goes with it, and
+// no save fails (none takes the other's temporary file for a stale one and removes it).
+TEST_F(HighScore, TwoGamesSavingAtOnceNeverLowerTheRecord) {
+  const int SAVES = 300;
+  int errors[2];
+  ASSERT_EQ(pipe(errors), 0);
+  pid_t games[2];
+  for (int k = 0; k < 2; ++k) {
+    if ((games[k] = fork()) != 0) continue;
+    dup2(errors[1], 2);
+    int lowered = 0;
+    for (int32_t mine = 2 + k; mine <= 2 * SAVES + k; mine += 2) {
+      save_high_score(mine, [mine] {
+        std::string beside = std::to_string(mine);
+        store_file("beside", reinterpret_cast<const unsigned char *>(beside.data()), beside.size());
+      });
+      lowered += loaded(0) < mine;
+      usleep(1000);  // a game does other things between its saves
+    }
+    _exit(std::min(lowered, 100));
+  }
+  close(errors[1]);
+  std::string said = read_all(errors[0]);
+  for (pid_t g : games) {
+    int status;
+    waitpid(g, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a game saw the record lowered " << status;
+  }
+  EXPECT_EQ(said, "");
+  EXPECT_EQ(loaded(0), 2 * SAVES + 1);
+  std::ifstream beside("beside");
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(beside), std::istreambuf_iterator<char>()),
+            std::to_string(2 * SAVES + 1));
+  EXPECT_EQ(entries(), 2u);  // no temporary left
+}
+
+// A lower or equal score leaves the record and what is kept beside it alone. A lock held by
+// another save that never ends delays a save by two seconds at most: it goes on without, saying so.
+TEST_F(HighScore, LowerScoreWritesNothingAndAHeldLockDoesNotHang) {
+  int kept = 0;
+  EXPECT_TRUE(save_high_score(500, [&kept] { ++kept; }));
+  for (int32_t score : {500, 499, -1}) EXPECT_FALSE(save_high_score(score, [&kept] { ++kept; }));
+  EXPECT_EQ((V{kept, loaded(0)}), (V{1, 500}));
+  int held = open(".", O_RDONLY | O_DIRECTORY);
+  ASSERT_EQ(flock(held, LOCK_EX), 0);
+  testing::internal::CaptureStderr();
+  EXPECT_TRUE(save_high_score(600, [&kept] { ++kept; }));
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "gobbler: cannot lock \".\" (another save holds it); saving without the lock\n");
+  close(held);
+  EXPECT_EQ((V{kept, loaded(0)}), (V{2, 600}));
 }
 
 }  // namespace

@@ -11,10 +11,13 @@ const view = document.getElementById('view');
 const pad = document.getElementById('pad');
 const arrows = document.getElementById('arrows');
 const actions = document.getElementById('actions');
+const bar = document.getElementById('recording');
 
 const W = 640, H = 480;
 // The controls' cell (an arrow's side) in CSS pixels, and their margin.
 const MIN_CELL = 48, MAX_CELL = 64, MARGIN = 8;
+// The recording's buttons keep this far from the page's edge (index.html).
+const BAR_GAP = 4;
 
 const ctx = canvas.getContext('2d', { alpha: false });
 const viewCtx = view.getContext('2d', { alpha: false });
@@ -45,6 +48,19 @@ function placeControls(w, h) {
   return area;
 }
 
+// The recording's buttons in the black the picture leaves: in a row above
+// it, else in a column beside it, else in a row over its top-left corner,
+// half seen (the score's corner, not the maze). Never where the picture
+// would have to shrink for them.
+function placeBar(left, top, area) {
+  bar.classList.remove('column', 'over');
+  if (top - area.y >= bar.offsetHeight + 2 * BAR_GAP) return;
+  bar.classList.add('column');
+  const underPad = pad.hidden || pad.classList.contains('over') ? 0 : arrows.offsetTop;
+  if (left - area.x >= bar.offsetWidth + 2 * BAR_GAP && (!underPad || bar.offsetHeight + 2 * BAR_GAP <= underPad)) return;
+  bar.classList.replace('column', 'over');
+}
+
 // The fewest CSS pixels that make a whole number of device pixels (4 at a
 // ratio of 1.25, 2 at 1.5, 1 at whole ratios). The browser places and sizes
 // the canvas on whole CSS pixels; a size or place between them it rounds,
@@ -70,6 +86,7 @@ export function fit() {
   const place = { width: cssW + 'px', height: cssH + 'px', left: left + 'px', top: top + 'px' };
   Object.assign(canvas.style, place);
   Object.assign(view.style, place);
+  placeBar(left, top, area);
   stage.classList.toggle('sharp', sharp);
   if (sharp) {
     upScale = Math.max(1, Math.ceil(scale));

@@ -1,10 +1,12 @@
 // The page around the game's WebAssembly: its start and end. The concerns
 // around it each have a module: the picture's fit (fit.js), keys, touch,
-// sound, the stored high score, a phone's habits and the offline copy.
+// sound, the stored high score, a phone's habits, the offline copy and
+// the best game's recording.
 import { canvas, paint } from './fit.js';
 import { keepAwake, keepStorage } from './habits.js';
 import { keepHighScore, keepScoreInPlay, restoreHighScore } from './high_score.js';
 import { keepOffline, offerTakeOver } from './offline.js';
+import { keepRecording, mainArguments } from './recording.js';
 import { Module, running } from './runtime.js';
 import { hideHint, releaseTouches, startControls } from './touch.js';
 
@@ -53,6 +55,7 @@ function ended(status) {
   Module.ended = true;
   keepHighScore();
   keepAwake(false);
+  keepRecording();
   say(status === 0 ? 'The game has ended.' : 'The game stopped (status ' + status + ').', true);
 }
 
@@ -73,6 +76,7 @@ Object.assign(Module, {
     const score = Module._web_game_score();
     if (score >= 0) hideHint();
     keepAwake(score >= 0 && !Module._web_game_paused());
+    keepRecording();
   },
   webAwake: () => { frames.awake = performance.now(); },
   print: (text) => console.log(text),
@@ -82,12 +86,17 @@ Object.assign(Module, {
     // its downloads do not slow the first visit.
     keepOffline();
     offerTakeOver();
-    // main(1, {"gobbler"}), run through its waits; the promise settles when it returns.
-    const name = Module._malloc(8), argv = Module._malloc(8);
-    Module.stringToUTF8('gobbler', name, 8);
-    HEAP32[argv >> 2] = name;
-    HEAP32[(argv >> 2) + 1] = 0;
-    Module.ccall('main', 'number', ['number', 'number'], [1, argv], { async: true }).then(ended);
+    // main("gobbler"), or main("gobbler", "--replay", FILE) to play a recording, run through its
+    // waits; the promise settles when it returns.
+    const args = mainArguments();
+    const argv = Module._malloc(4 * (args.length + 1));
+    args.forEach((arg, i) => {
+      const text = Module._malloc(arg.length + 1);
+      Module.stringToUTF8(arg, text, arg.length + 1);
+      HEAP32[(argv >> 2) + i] = text;
+    });
+    HEAP32[(argv >> 2) + args.length] = 0;
+    Module.ccall('main', 'number', ['number', 'number'], [args.length, argv], { async: true }).then(ended);
   },
   onExit: ended,
   onAbort: (what) => {

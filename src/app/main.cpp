@@ -9,8 +9,11 @@
 #include "platform/end_signals.h"
 #include "app/game_cycle.h"
 #include "app/options.h"
+#include "app/replay_window.h"
+#include "app/verify.h"
 #include "game/sound.h"
 #include "platform/gamepad.h"
+#include "platform/key_taps.h"
 #include "platform/pacing.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
@@ -25,6 +28,16 @@ int main(int argc, char **argv) {
     case OPTIONS_BAD_USAGE:
       return 2;
   }
+  if (!options.verify_files.empty()) return verify_recordings(options.verify_files, chosen_data_dir(options));
+  // A recording that cannot be read is said before any window opens.
+  Recording replay;
+  if (!options.replay_file.empty()) {
+    std::string fault = load_recording_file(options.replay_file.c_str(), &replay);
+    if (!fault.empty()) {
+      fprintf(stderr, "gobbler: %s: %s\n", options.replay_file.c_str(), fault.c_str());
+      return 2;
+    }
+  }
   if (allegro_init() != 0) {
     fprintf(stderr, "gobbler: cannot start the game library (no display? is DISPLAY set?): %s\n", allegro_error);
     return 1;
@@ -32,6 +45,7 @@ int main(int argc, char **argv) {
   install_timer();
   start_ticks();
   install_keyboard();
+  start_key_taps();
   // The game plays silently when there is no sound device.
   install_sound(DIGI_AUTODETECT, MIDI_NONE, nullptr);
   sound_muted = options.mute;
@@ -53,7 +67,8 @@ int main(int argc, char **argv) {
   back_buffer = create_bitmap_ex(16, 640, 480);
   clear_to_color(back_buffer, makecol(0, 0, 0));
 
-  run_game_cycle();
+  if (options.replay_file.empty()) run_game_cycle();
+  else replay_in_window(replay);
   return 0;
 }
 END_OF_MAIN()

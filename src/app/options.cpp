@@ -12,6 +12,8 @@
 static const char USAGE[] =
     "Usage: gobbler [--window | --fullscreen] [--scale N] [--mute] [--data DIR]\n"
     "               [--help] [--version]\n"
+    "       gobbler --replay FILE [--window | --fullscreen] [--scale N] [--mute] [--data DIR]\n"
+    "       gobbler --verify FILE... [--data DIR]\n"
     "\n"
     "Eat every dot in the maze and keep away from the ghosts.\n"
     "\n"
@@ -23,6 +25,12 @@ static const char USAGE[] =
     "  --mute         start with the sound off\n"
     "  --data DIR     read the pictures and sounds from DIR (default: $GOBBLER_DATA,\n"
     "                 else the working directory)\n"
+    "  --replay FILE  play the recorded game in FILE (gobbler.rec keeps the game\n"
+    "                 that set the high score) in the window, then exit: P pauses,\n"
+    "                 the right arrow held plays it at 4x, Escape stops\n"
+    "  --verify FILE...  replay each recorded game without a window, as fast as\n"
+    "                 it goes, and print its score: exit 0 when every one reaches\n"
+    "                 what it claims, 1 when one does not, 2 when one cannot be read\n"
     "  --help         print this help and exit\n"
     "  --version      print the version and exit\n"
     "\n"
@@ -64,12 +72,13 @@ static bool read_scale(const char *text, int *scale) {
 }
 
 OptionsResult parse_options(int argc, char **argv, Options *options, FILE *out, FILE *err) {
-  enum { OPT_WINDOW = 256, OPT_FULLSCREEN, OPT_SCALE, OPT_MUTE, OPT_DATA, OPT_HELP, OPT_VERSION };
+  enum { OPT_WINDOW = 256, OPT_FULLSCREEN, OPT_SCALE, OPT_MUTE, OPT_DATA, OPT_HELP, OPT_VERSION, OPT_REPLAY, OPT_VERIFY };
   static const option LONG_OPTIONS[] = {
       {"window", no_argument, nullptr, OPT_WINDOW},   {"fullscreen", no_argument, nullptr, OPT_FULLSCREEN},
       {"scale", required_argument, nullptr, OPT_SCALE}, {"mute", no_argument, nullptr, OPT_MUTE},
       {"data", required_argument, nullptr, OPT_DATA},   {"help", no_argument, nullptr, OPT_HELP},
-      {"version", no_argument, nullptr, OPT_VERSION},  {nullptr, 0, nullptr, 0},
+      {"version", no_argument, nullptr, OPT_VERSION},  {"replay", required_argument, nullptr, OPT_REPLAY},
+      {"verify", required_argument, nullptr, OPT_VERIFY}, {nullptr, 0, nullptr, 0},
   };
   optind = 0;  // start afresh, also when called again
   opterr = 0;  // the messages below say it in one line
@@ -97,6 +106,12 @@ OptionsResult parse_options(int argc, char **argv, Options *options, FILE *out, 
         if (*optarg == '\0') return bad_usage(err, "--data needs a directory");
         options->data_dir = optarg;
         break;
+      case OPT_REPLAY:
+      case OPT_VERIFY:
+        if (*optarg == '\0') return bad_usage(err, c == OPT_REPLAY ? "--replay needs a file" : "--verify needs a file");
+        if (c == OPT_REPLAY) options->replay_file = optarg;
+        else options->verify_files.assign(1, optarg);
+        break;
       case OPT_HELP:
         print_usage(out);
         return OPTIONS_DONE;
@@ -106,14 +121,24 @@ OptionsResult parse_options(int argc, char **argv, Options *options, FILE *out, 
       default: {
         // getopt has stepped past the word it could not take.
         const char *word = optind > 0 && optind <= argc ? argv[optind - 1] : "?";
-        if (optopt == OPT_SCALE || optopt == OPT_DATA)
-          snprintf(message, sizeof message, "%s needs a value", optopt == OPT_SCALE ? "--scale" : "--data");
+        static const char *const NEEDS_VALUE[] = {"--scale", "--data", "--replay", "--verify"};
+        static const int WITH_VALUE[] = {OPT_SCALE, OPT_DATA, OPT_REPLAY, OPT_VERIFY};
+        const char *needs = nullptr;
+        for (int i = 0; i < 4; ++i)
+          if (optopt == WITH_VALUE[i]) needs = NEEDS_VALUE[i];
+        if (needs)
+          snprintf(message, sizeof message, "%s needs a value", needs);
         else
           snprintf(message, sizeof message, "unknown option '%s'", word);
         return bad_usage(err, message);
       }
     }
   }
+  // More files to verify may follow the first.
+  if (!options->verify_files.empty())
+    while (optind < argc) options->verify_files.push_back(argv[optind++]);
+  if (!options->verify_files.empty() && !options->replay_file.empty())
+    return bad_usage(err, "--replay and --verify do not go together");
   if (optind < argc) {
     snprintf(message, sizeof message, "unexpected argument '%s'", argv[optind]);
     return bad_usage(err, message);

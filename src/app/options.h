@@ -1,15 +1,19 @@
 // The command line:
 // gobbler [--window | --fullscreen] [--scale N] [--mute] [--data DIR] [--help] [--version]
+//         [--replay FILE | --verify FILE...]
 #pragma once
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 struct Options {
   bool fullscreen = false;  // start in full screen instead of a window
   int scale = 0;            // window scale, 1 to MAX_SCALE; 0 picks the largest that fits
   bool mute = false;        // start with the sound off
   std::string data_dir;     // where the pictures and sounds are; empty: not given
+  std::string replay_file;  // a recorded game to play in the window instead of the title
+  std::vector<std::string> verify_files;  // recorded games to check without a window
 };
 
 const int MAX_SCALE = 8;

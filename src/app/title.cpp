@@ -58,7 +58,28 @@ static void make_parade_sprites() {
   }
 }
 
+// Where the last frame drew its sprites: the rest of the back buffer still
+// holds the title picture, so only those squares are drawn from it again.
+// A count of -1: the whole picture is to be drawn.
+static const int PARADE_SPRITES = PARADE_ROW_COUNT * (GHOSTS + 1);
+static int drawn_count = -1;
+static int drawn_x[PARADE_SPRITES], drawn_y[PARADE_SPRITES], drawn_w[PARADE_SPRITES], drawn_h[PARADE_SPRITES];
+
+static void draw_noted(BITMAP *b, RLE_SPRITE *sprite, int x, int y) {
+  draw_rle_sprite(b, sprite, x, y);
+  drawn_x[drawn_count] = x, drawn_y[drawn_count] = y, drawn_w[drawn_count] = sprite->w, drawn_h[drawn_count] = sprite->h;
+  ++drawn_count;
+}
+
+static void draw_title_under_parade(BITMAP *b) {
+  if (drawn_count < 0) blit(assets.title, b, 0, 0, 0, 0, b->w, b->h);
+  for (int i = 0; i < drawn_count; ++i)
+    blit(assets.title, b, drawn_x[i], drawn_y[i], drawn_x[i], drawn_y[i], drawn_w[i], drawn_h[i]);
+  drawn_count = 0;
+}
+
 void start_parade() {
+  drawn_count = -1;
   make_parade_sprites();
   game.player_x = PARADE_PLAYER_X;
   game.player_y = PARADE_Y;
@@ -79,11 +100,11 @@ static void draw_parade(BITMAP *b) {
     bool last = i == PARADE_ROW_COUNT - 1;
     int left = row.moves_left;
     for (int k = 0; k < GHOSTS; ++k) {
-      draw_rle_sprite(b, parade_ghost[k][left], left ? 640 - game.ghost_x[k] : game.ghost_x[k], y);
+      draw_noted(b, parade_ghost[k][left], left ? 640 - game.ghost_x[k] : game.ghost_x[k], y);
       // The last row moves the ghosts on, right after each is drawn.
       if (last && ++game.ghost_x[k] > PARADE_WRAP) game.ghost_x[k] = 0;
     }
-    draw_rle_sprite(b, parade_player[frame][left], left ? 640 - game.player_x : game.player_x, y);
+    draw_noted(b, parade_player[frame][left], left ? 640 - game.player_x : game.player_x, y);
   }
 }
 
@@ -105,7 +126,7 @@ bool parade_frame(bool *quit) {
   if (display_key_pressed(f1)) platform.toggle_display();
   // Any other key, or a face button or Start on the pad.
   if (ending_key || read_controls().start_game) return true;
-  blit(assets.title, back_buffer, 0, 0, 0, 0, back_buffer->w, back_buffer->h);
+  draw_title_under_parade(back_buffer);
   draw_parade(back_buffer);
   if (++game.player_x > PARADE_WRAP) game.player_x = 0;
   platform.present(back_buffer);

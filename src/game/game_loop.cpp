@@ -14,6 +14,7 @@
 #include "game/pickups.h"
 #include "game/player.h"
 #include "game/sound.h"
+#include "record/recorder.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
 
@@ -56,7 +57,10 @@ void start_game() {
   reset_actors();
   reset_maze();
   game_paused = 0;
+  // Taps from before the game are not its.
+  platform.hold_taps(false);
   reset_controls();
+  record_game_start();
   show_game();
   play_sound(assets.intro);
   platform.rest(START_PAUSE_MS);
@@ -74,9 +78,15 @@ static bool player_caught() {
 }
 
 FrameResult game_frame() {
+  platform.hold_taps(true);
   Controls in = read_controls();
   if (in.mute) toggle_mute();
-  if (update_pause(in)) return paused_frame(in);
+  if (update_pause(in)) {
+    FrameResult paused = paused_frame(in);
+    if (paused == FRAME_GAME_ENDED) record_game_end(REC_END_WHILE_PAUSED);
+    return paused;
+  }
+  record_frame();
 
   // The rules read the picture composed at the end of the last frame; this
   // frame's is composed and shown once they are done, so that a move shows
@@ -92,6 +102,7 @@ FrameResult game_frame() {
 
   // A game that ends shows the score it ends with under the box.
   if (end_requested(in)) {
+    record_game_end(REC_END_BY_PLAYER);
     show_game();
     show_game_over();
     return FRAME_GAME_ENDED;
@@ -102,6 +113,7 @@ FrameResult game_frame() {
     platform.rest(DEATH_PAUSE_MS);
     game.lives -= 1;
     if (game.lives == 0) {
+      record_game_end(REC_END_LAST_LIFE);
       // The box over the place the last life was lost, once for the lost
       // game and once more as the game ends.
       show_game();
@@ -129,7 +141,9 @@ void play_game() {
   start_game();
   for (;;) {
     int t = platform.ticks();
-    if (game_frame() == FRAME_GAME_ENDED) return;
+    if (game_frame() == FRAME_GAME_ENDED) break;
     platform.wait_tick(t);
   }
+  // An Escape tapped to end the game does not also quit on the title.
+  platform.hold_taps(false);
 }

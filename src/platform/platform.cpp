@@ -6,6 +6,7 @@
 #include "platform/end_signals.h"
 #include "platform/focus.h"
 #include "platform/gamepad.h"
+#include "platform/key_taps.h"
 #include "platform/pacing.h"
 #include "platform/view.h"
 #include "platform/window.h"
@@ -67,5 +68,5 @@ static int real_close_requested() { return close_button_pressed || end_signalled
 Platform platform = {
     real_display, real_show_display, real_present, real_vsync,         real_rest,         real_ticks,          wait_for_tick_after,
     real_play,    toggle_display_mode, real_keypressed, real_clear_keybuf, real_close_requested,
-    real_stop_sounds, focus_lost, read_gamepad, real_readkey,
+    real_stop_sounds, focus_lost, read_gamepad, real_readkey, hold_key_taps,
 };

@@ -26,6 +26,7 @@ struct Platform {
   int (*focus_lost)();              // 1 once after the window lost the focus
   void (*read_pad)(PadState *pad);  // the first gamepad, polled
   int (*readkey)();                 // the next key waiting: scancode << 8 | ASCII
+  void (*hold_taps)(bool hold);     // keys tapped since the last frame held for this one (key_taps.h)
 };
 
 // Starts out with the real machine's entries.

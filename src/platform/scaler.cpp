@@ -43,21 +43,27 @@ static void scale_row_24(const uint16_t *src, int w, uint8_t *dst, int s, const 
   }
 }
 
-void scale_rows(BITMAP *src, int first, int count, BITMAP *dst, int x, int y, int s, const ColourTable &table) {
+void scale_block(BITMAP *src, int first, int count, int left, int width, BITMAP *dst, int x, int y, int s,
+                 const ColourTable &table) {
   const int bytes = (table.depth + 7) / 8;
-  const size_t row_bytes = static_cast<size_t>(src->w) * s * bytes;
+  const size_t row_bytes = static_cast<size_t>(width) * s * bytes;
+  const size_t start = static_cast<size_t>(x + left * s) * bytes;
   for (int r = first; r < first + count; ++r) {
-    const uint16_t *in = reinterpret_cast<const uint16_t *>(src->line[r]);
+    const uint16_t *in = reinterpret_cast<const uint16_t *>(src->line[r]) + left;
     int top = y + r * s;
-    uint8_t *out = dst->line[top] + static_cast<size_t>(x) * bytes;
+    uint8_t *out = dst->line[top] + start;
     if (bytes == 4)
-      scale_row(in, src->w, reinterpret_cast<uint32_t *>(out), s, table.value);
+      scale_row(in, width, reinterpret_cast<uint32_t *>(out), s, table.value);
     else if (bytes == 2)
-      scale_row(in, src->w, reinterpret_cast<uint16_t *>(out), s, table.value);
+      scale_row(in, width, reinterpret_cast<uint16_t *>(out), s, table.value);
     else
-      scale_row_24(in, src->w, out, s, table.value);
-    for (int k = 1; k < s; ++k) memcpy(dst->line[top + k] + static_cast<size_t>(x) * bytes, out, row_bytes);
+      scale_row_24(in, width, out, s, table.value);
+    for (int k = 1; k < s; ++k) memcpy(dst->line[top + k] + start, out, row_bytes);
   }
+}
+
+void scale_rows(BITMAP *src, int first, int count, BITMAP *dst, int x, int y, int s, const ColourTable &table) {
+  scale_block(src, first, count, 0, src->w, dst, x, y, s, table);
 }
 
 void scale_picture(BITMAP *src, BITMAP *dst, int x, int y, int s, const ColourTable &table) {

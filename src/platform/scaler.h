@@ -26,3 +26,6 @@ void scale_picture(BITMAP *src, BITMAP *dst, int x, int y, int s, const ColourTa
 // The same for the rows first .. first + count - 1 of `src` alone, written
 // where they belong in the whole scaled picture.
 void scale_rows(BITMAP *src, int first, int count, BITMAP *dst, int x, int y, int s, const ColourTable &table);
+// The same for the columns left .. left + width - 1 of those rows alone.
+void scale_block(BITMAP *src, int first, int count, int left, int width, BITMAP *dst, int x, int y, int s,
+                 const ColourTable &table);

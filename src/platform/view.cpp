@@ -27,29 +27,62 @@ void set_view(BITMAP *target, int scale) {
   clear_to_color(target, makecol_depth(depth, 0, 0, 0));
 }
 
-// Scales rows first .. end - 1 and copies them to the target.
-static void show_band(BITMAP *picture, int first, int end) {
+// Scales rows first .. end - 1, columns left .. right - 1, and copies them
+// to the target.
+static void show_band(BITMAP *picture, int first, int end, int left, int right) {
   int s = view.scale;
-  scale_rows(picture, first, end - first, view.scaled, 0, 0, s, colours);
-  blit(view.scaled, view.target, 0, first * s, view.x, view.y + first * s, view.scaled->w, (end - first) * s);
+  scale_block(picture, first, end - first, left, right - left, view.scaled, 0, 0, s, colours);
+  blit(view.scaled, view.target, left * s, first * s, view.x + left * s, view.y + first * s, (right - left) * s,
+       (end - first) * s);
 }
 
-// A frame differs from the one before in the rows its moving sprites and
-// numbers cross; only those are converted and sent to the display.
-void show_picture(BITMAP *picture) {
-  const size_t row_bytes = sizeof(uint16_t) * 640;
-  int band = -1;  // first row of the band of changed rows being gathered
-  for (int r = 0; r < 480; ++r) {
-    bool changed = view.whole || memcmp(picture->line[r], view.last->line[r], row_bytes) != 0;
-    if (changed) {
-      memcpy(view.last->line[r], picture->line[r], row_bytes);
-      if (band < 0) band = r;
-    } else if (band >= 0) {
-      show_band(picture, band, r);
-      band = -1;
-    }
+// The columns left .. right - 1 of row r that differ from the picture on
+// show; false when none do.
+static bool changed_columns(BITMAP *picture, int r, int *left, int *right) {
+  const uint16_t *now = reinterpret_cast<const uint16_t *>(picture->line[r]);
+  const uint16_t *was = reinterpret_cast<const uint16_t *>(view.last->line[r]);
+  if (view.whole) {
+    *left = 0, *right = 640;
+    return true;
   }
-  if (band >= 0) show_band(picture, band, 480);
+  if (memcmp(now, was, sizeof(uint16_t) * 640) == 0) return false;
+  // Four pixels at a time to the first and last that differ.
+  auto same4 = [&](int i) { return memcmp(now + i, was + i, 8) == 0; };
+  int l = 0, h = 640;
+  while (same4(l)) l += 4;
+  while (same4(h - 4)) h -= 4;
+  while (now[l] == was[l]) ++l;
+  while (now[h - 1] == was[h - 1]) --h;
+  *left = l, *right = h;
+  return true;
+}
+
+// Rows whose changed spans lie this close together go out as one block.
+const int SPAN_SLACK = 64;
+
+// A frame differs from the one before where its moving sprites and numbers
+// are: only those pixels are converted and sent to the display, as blocks
+// of changed rows whose changed columns lie close together (the title's
+// parade rows, moving left and right, overlap by a few rows: a block each
+// side, and a whole-width one where they meet).
+void show_picture(BITMAP *picture) {
+  int band = -1, left = 640, right = 0;  // the block of changed rows being gathered
+  for (int r = 0; r < 480; ++r) {
+    int l = 0, h = 0;
+    bool changed = changed_columns(picture, r, &l, &h);
+    if (changed) memcpy(view.last->line[r] + 2 * l, picture->line[r] + 2 * l, sizeof(uint16_t) * (h - l));
+    int joined = (h > right ? h : right) - (l < left ? l : left);
+    bool fits = band >= 0 && changed && joined <= right - left + SPAN_SLACK && joined <= h - l + SPAN_SLACK;
+    if (band >= 0 && !fits) {
+      show_band(picture, band, r, left, right);
+      band = -1, left = 640, right = 0;
+    }
+    if (!changed) continue;
+    if (band < 0) band = r;
+    if (l < left) left = l;
+    if (h > right) right = h;
+  }
+  if (band >= 0) show_band(picture, band, 480, left, right);
   view.whole = false;
 }
 

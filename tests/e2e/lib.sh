@@ -183,7 +183,7 @@ hi_file_ok() {
     [ $((v % 10)) = 0 ] && [ ! -e "$1.new" ] || e2e_fail "after a game that scored $1 holds \"$v\" (or $1.new is left)"
 }
 # From the title: a game with some dots eaten, Escape, then Escape on the title; the high score
-# then lands in game directory $1, which holds nothing else.
+# and the game's recording then land in game directory $1, which holds nothing else.
 play_a_game_and_quit() {
   open_title
   start_game
@@ -194,7 +194,8 @@ play_a_game_and_quit() {
   exits_0 "Escape on the title"
   hi_file_ok "$1/gobbler.hi"
   local left && left=$(cd "$1" && ls -A)
-  [ "$left" = gobbler.hi ] || e2e_fail "the game directory holds more than the high score: $(tr '\n' ' ' <<<"$left")"
+  [ "$left" = "gobbler.hi"$'\n'"gobbler.rec" ] ||
+    e2e_fail "the game directory holds other than the high score and its game: $(tr '\n' ' ' <<<"$left")"
 }
 score_is() { [ "$(number_pattern "$1" score)" = "$2" ]; }
 score_moved() { ! score_is "$1" "$SCORE_ZERO"; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # P and Pause freeze the game under a " PAUSED " box and let it go on; F1 while paused shows the box in the
 # new mode; the window losing the keyboard focus to another window pauses the game, and getting it back does not
-# resume it; Escape ends a paused game.
+# resume it; P, F1 and Escape tapped within one frame act once each; Escape ends a paused game.
 . "$(dirname "$0")/lib.sh"
 e2e_begin 90 "$@"
 HELPER_PID=""
@@ -50,6 +50,24 @@ sleep 0.5
 shot focus_back && cmp -s "$WORK/focus.rgb" "$WORK/focus_back.rgb" || e2e_fail "getting the focus back resumed the game"
 stop_helper
 press p && moves_on focus_back "P after the focus came back"
+
+# Keys tapped within one frame (press and release sent together) act once each, three times over.
+in_full_screen() { view_up && [ -n "$CROP" ]; }
+in_window() { view_up && [ -z "$CROP" ]; }
+for try in 1 2 3; do
+  tap_key p && paused_still "tap_p$try" "P tapped ($try)"
+  tap_key p && moves_on "tap_p$try" "P tapped again ($try)"
+done
+tap_key F1
+within 3 in_full_screen && sleep 1 && in_full_screen || e2e_fail "F1 tapped in a game did not switch once"
+tap_key F1
+within 3 in_window && sleep 1 && in_window || e2e_fail "F1 tapped again did not switch back"
+pointer_at 320 240
+tap_key Escape
+poll_shot tap_over is_game_over 3 || e2e_fail "Escape tapped in a game did not end it"
+poll_shot tap_back is_title 5 && sleep 0.5 && alive "$GAME_PID" || e2e_fail "Escape tapped to end a game also quit on the title"
+start_game
+poll_shot run2 moving 5 || e2e_fail "nothing moves in the second game"
 
 # Escape ends a paused game: the game-over box over the paused picture.
 press p && paused_still end "P before Escape"

@@ -2,7 +2,8 @@
 // first picture is the desktop build's, pixel for pixel; the canvas is shown
 // as whole blocks of that picture; arrows steer; P, Pause and a lost focus
 // freeze the picture; sound reaches WebAudio; F1 switches full screen; the
-// high score survives a reload, a damaged one counts as none; a gamepad and
+// high score survives a reload, a damaged one counts as none; the game that
+// set it is kept and replays to the same last picture; a gamepad and
 // a touch screen start a game and steer; Escape on the
 // title ends the program and the page says so; a browser without
 // WebAssembly gets a plain message; a tab that goes away mid-game keeps a
@@ -20,12 +21,18 @@ import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
+import { unlinkSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
 
 import { serveSite, startChromium, startFirefox } from './browser.mjs';
 
 const [site, nativeHashes, recording, browserName] = process.argv.slice(2);
 const firefox = browserName === 'firefox';
 // The hash of the picture a new game starts with, from the desktop build.
+// The desktop program beside it, and the pictures and sounds beside the recordings.
+const nativeGobbler = resolve(dirname(nativeHashes), '..', 'gobbler');
+const dataDir = resolve(dirname(recording), '..', '..', 'data');
 const startHash = execFileSync(nativeHashes, [recording]).toString().match(/^start ([0-9a-f]{8})$/m)[1];
 
 const server = await serveSite(site);
@@ -100,7 +107,11 @@ const box = await page.evaluate(() => {
   return { x: r.x, y: r.y, width: r.width, height: r.height };
 });
 check(box.width === 1280 && box.height === 960, `the largest whole scale that fits 1400x1000 is 2 (${box.width}x${box.height})`);
+// (The recording's buttons, half seen over the picture's corner where the
+// black around it is too thin for them, are out of the way for the shot.)
+await page.evaluate(() => { document.getElementById('recording').style.visibility = 'hidden'; });
 const shot = (await page.screenshot({ clip: box })).toString('base64');
+await page.evaluate(() => { document.getElementById('recording').style.visibility = ''; });
 const blockMismatch = await page.evaluate(async (png) => {
   const img = new Image();
   img.src = 'data:image/png;base64,' + png;
@@ -162,11 +173,36 @@ await freezes('losing the focus', () => page.evaluate(() => window.dispatchEvent
 
 // --- Escape ends the game; its score is kept across a reload ---
 await press('Escape');
+await sleep(300);
+const gameOverHash = await canvasHash();  // the " GAME OVER " box over the last picture
 check(await waitFor(() => page.evaluate(() => /^[0-9a-f]{8}$/.test(localStorage.getItem('gobbler.hi') || '')), 4000),
       'the game\'s score goes to the browser\'s storage as 4 bytes in hex');
 const stored = await page.evaluate(() => localStorage.getItem('gobbler.hi'));
 const score = Buffer.from(stored, 'hex').readInt32LE(0);
 check(score > 0, `the stored score is the game's (${score})`);
+
+// --- the game that set the record is kept beside it: watched in the page, it ends on the
+// game's last picture (the viewer's right arrow held runs it faster and steers nothing); the
+// desktop build verifies the page's file ---
+check(await waitFor(() => page.isVisible('#watch'), 4000) && await page.isVisible('#download'),
+      'a game that sets a record offers "Watch best game" and "Download"');
+const recFile = join(tmpdir(), `gobbler-page-${process.pid}.rec`);
+writeFileSync(recFile, Buffer.from(await page.evaluate(() => localStorage.getItem('gobbler.rec') || ''), 'base64'));
+let verified = '';
+try {
+  verified = execFileSync(nativeGobbler, ['--data', dataDir, '--verify', recFile]).toString();
+} catch (e) { verified = String(e.stderr || e); }
+unlinkSync(recFile);
+check(verified.includes(` ${score.toLocaleString('en-US')} points`) && /: verified\n$/.test(verified),
+      `the page's recording verifies on the desktop to the stored score (${verified.trim()})`);
+await page.click('#watch');
+check(await waitFor(started, 20000), '"Watch best game" starts the replay');
+await page.focus('#game');
+await page.keyboard.down('ArrowRight');
+check(await waitFor(async () => (await canvasHash()) === gameOverHash, 60000),
+      'the replay ends on the same picture as the game did');
+await page.keyboard.up('ArrowRight');
+check(await waitFor(() => page.isVisible('#message'), 5000), 'the page says when the replay has ended');
 await page.reload();
 await waitFor(started, 20000);
 const file = await page.evaluate(() => Array.from(Module.FS.readFile('/gobbler.hi')));
@@ -329,12 +365,13 @@ async function fingers(tab) {
 // The screen's device pixels over the picture against the game's picture:
 // a device pixel wholly inside one picture pixel has its colour; one across
 // an edge is a blend of the pixels it touches, never anything else.
-// (The controls, half transparent over the picture's edges on small
-// screens, are out of the way for the shot.)
+// (The controls and the recording's buttons, half transparent over the
+// picture's edges on small screens, are out of the way for the shot.)
 async function sharpness(tab) {
-  await tab.evaluate(() => { document.getElementById('pad').style.visibility = 'hidden'; });
+  const aside = (v) => tab.evaluate((v) => { for (const id of ['pad', 'recording']) document.getElementById(id).style.visibility = v; }, v);
+  await aside('hidden');
   const png = (await tab.screenshot()).toString('base64');
-  await tab.evaluate(() => { document.getElementById('pad').style.visibility = ''; });
+  await aside('');
   return tab.evaluate(async ([png, W, H]) => {
     const img = new Image();
     img.src = 'data:image/png;base64,' + png;
@@ -377,6 +414,8 @@ for (const screen of SCREENS) {
     viewport: { width: screen.width, height: screen.height }, deviceScaleFactor: screen.ratio,
     isMobile: screen.touch, hasTouch: screen.touch,
   });
+  // A best game kept already: all three of the recording's buttons shown.
+  await context.addInitScript(() => { if (!localStorage.getItem('gobbler.rec')) localStorage.setItem('gobbler.rec', btoa('GREC')); });
   const tab = await context.newPage();
   tab.on('pageerror', (e) => errors.push(`${screen.name}: ${e.message}`));
   await tab.goto(url);
@@ -414,6 +453,23 @@ for (const screen of SCREENS) {
     check(labels === 'Down Left Pause Right Start Up' && wrong.length === 0,
           `${label}: six buttons of 48x48 or more on the screen, none over the maze's middle (${labels}; wrong: ${wrong})`);
   }
+  // The recording's buttons: on the screen, off the maze's middle and the
+  // touch controls, and over the picture only half seen.
+  const bar = await tab.evaluate(([x, y, w, h, m]) => {
+    const boxes = (sel) => Array.from(document.querySelectorAll(sel), (b) => b.getBoundingClientRect()).filter((r) => r.width > 0);
+    const meets = (a, b) => a.x < b.right && a.right > b.x && a.y < b.bottom && a.bottom > b.y;
+    const middle = new DOMRect(x + m.x * w / 640, y + m.y * h / 480, m.w * w / 640, m.h * h / 480);
+    const picture = new DOMRect(x, y, w, h), pad = boxes('#pad:not([hidden]) button');
+    const own = boxes('#recording button, #recording a, #recording label');
+    return {
+      shown: own.length, place: document.getElementById('recording').className || 'border',
+      wrong: own.filter((r) => r.x < 0 || r.y < 0 || r.right > innerWidth || r.bottom > innerHeight || meets(r, middle) ||
+                               pad.some((p) => meets(r, p)) ||
+                               (meets(r, picture) && getComputedStyle(document.getElementById('recording')).opacity !== '0.5')).length,
+    };
+  }, [x, y, w, h, MIDDLE]);
+  check(bar.shown === 3 && bar.wrong === 0,
+        `${label}: the recording's ${bar.shown} buttons (${bar.place}) on the screen, off the maze's middle and the controls, over the picture only half seen (${bar.wrong} wrong)`);
   if (screen.name === 'phone upright') phoneShot = await tab.screenshot({ scale: 'css' });
   await context.close();
 }

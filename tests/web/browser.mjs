@@ -66,6 +66,8 @@ export async function startFirefox() {
       addInitScript: (f) => page.evaluateOnNewDocument(f),
       on: (what, f) => page.on(what, f),
       isVisible: (sel) => page.evaluate((s) => { const e = document.querySelector(s); return !!e && !e.hidden && e.getClientRects().length > 0; }, sel),
+      click: (sel) => page.click(sel),
+      focus: (sel) => page.focus(sel),
       textContent: (sel) => page.evaluate((s) => document.querySelector(s).textContent, sel),
       screenshot: async (o) => Buffer.from(await page.screenshot(o)),
       keyboard: {

@@ -10,7 +10,7 @@
 set(WEB_ASYNC_FLAGS -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536 -sEXIT_RUNTIME=1
     -sASYNCIFY_IGNORE_INDIRECT=1 -sASYNCIFY_ADD=@${PROJECT_SOURCE_DIR}/cmake/asyncify_add.txt)
 
-set(WEB_EXPORTS _main,_malloc,_web_key_event,_web_keys_release_all,_web_mix_chunk,_web_focus_lost)
+set(WEB_EXPORTS _main,_malloc,_web_key_event,_web_keys_release_all,_web_mix_chunk,_web_focus_lost,_web_game_score,_web_game_paused,_web_player_dir)
 target_link_options(gobbler PRIVATE ${WEB_ASYNC_FLAGS} -sENVIRONMENT=web
   -sEXPORTED_FUNCTIONS=[${WEB_EXPORTS}] -sEXPORTED_RUNTIME_METHODS=[ccall,FS,stringToUTF8]
   # The page calls main itself, to learn when it returns after its waits.
@@ -19,15 +19,20 @@ target_link_options(gobbler PRIVATE ${WEB_ASYNC_FLAGS} -sENVIRONMENT=web
 set_target_properties(gobbler PROPERTIES LINK_DEPENDS "${PROJECT_SOURCE_DIR}/data;${PROJECT_SOURCE_DIR}/cmake/asyncify_add.txt")
 
 # The static folder: the page (its modules are loaded as they are) and what
-# emcc made.
+# emcc made; then the offline worker, named for a hash of all of them.
 set(SITE_DIR ${PROJECT_BINARY_DIR}/site)
-file(GLOB WEB_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*.html ${PROJECT_SOURCE_DIR}/web/*.js)
+file(GLOB WEB_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*.html ${PROJECT_SOURCE_DIR}/web/*.js
+     ${PROJECT_SOURCE_DIR}/web/*.png ${PROJECT_SOURCE_DIR}/web/*.webmanifest)
+list(REMOVE_ITEM WEB_PAGE_FILES ${PROJECT_SOURCE_DIR}/web/offline_worker.js)
 add_custom_target(site ALL
+  COMMAND ${CMAKE_COMMAND} -E rm -rf ${SITE_DIR}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SITE_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_PAGE_FILES}
           $<TARGET_FILE_DIR:gobbler>/gobbler.js $<TARGET_FILE_DIR:gobbler>/gobbler.wasm
           $<TARGET_FILE_DIR:gobbler>/gobbler.data ${SITE_DIR}
-  DEPENDS gobbler ${WEB_PAGE_FILES}
+  COMMAND ${CMAKE_COMMAND} -DSITE=${SITE_DIR} -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/offline_worker.js
+          -P ${PROJECT_SOURCE_DIR}/cmake/offline_worker.cmake
+  DEPENDS gobbler ${WEB_PAGE_FILES} ${PROJECT_SOURCE_DIR}/web/offline_worker.js ${PROJECT_SOURCE_DIR}/cmake/offline_worker.cmake
   COMMENT "The page in ${SITE_DIR}")
 
 # --- tests under node (ctest -L web) ---
@@ -91,7 +96,13 @@ set_tests_properties(web_recordings_verify_across_builds PROPERTIES LABELS web T
 add_test(NAME web_page_in_chromium
          COMMAND node ${PROJECT_SOURCE_DIR}/tests/web/page_test.mjs ${SITE_DIR} ${GOBBLER_NATIVE_BUILD}/tests/replay_hashes
                  ${PROJECT_SOURCE_DIR}/tests/recordings/game_600_frames.txt)
-set_tests_properties(web_page_in_chromium PROPERTIES LABELS web TIMEOUT 180)
+set_tests_properties(web_page_in_chromium PROPERTIES LABELS web TIMEOUT 300)
+# The same page in Firefox ESR (puppeteer-core over WebDriver BiDi), but for
+# what it cannot emulate: phones, touch, going offline.
+add_test(NAME web_page_in_firefox
+         COMMAND node ${PROJECT_SOURCE_DIR}/tests/web/page_test.mjs ${SITE_DIR} ${GOBBLER_NATIVE_BUILD}/tests/replay_hashes
+                 ${PROJECT_SOURCE_DIR}/tests/recordings/game_600_frames.txt firefox)
+set_tests_properties(web_page_in_firefox PROPERTIES LABELS web TIMEOUT 300 RUN_SERIAL TRUE)
 
 # --- the benchmark of `make web-bench`: a game frame under node ---
 add_executable(web_frame_bench ${PROJECT_SOURCE_DIR}/bench/web_frame_bench.cpp)

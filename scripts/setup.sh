@@ -11,7 +11,7 @@ PACKAGES=(
   xvfb xdotool imagemagick x11-utils libx11-dev libxext-dev libxtst-dev x11-xserver-utils python3
   weston xwayland openbox wmctrl
   dpkg-dev lintian appstream desktop-file-utils man-db bsdextrautils
-  emscripten chromium
+  emscripten chromium firefox-esr
 )
 
 missing=()

@@ -3,6 +3,8 @@
 // beside the record. "Watch best game", "Download", and a .rec file chosen
 // or dropped on the page: the page starts again with the game playing it
 // (main's --replay) instead of the title.
+import { fit } from './fit.js';
+
 const REC_KEY = 'gobbler.rec';
 const REC_FILE = '/gobbler.rec';
 const PLAY_KEY = 'gobbler.play';  // a recording to play at the next start (this tab)
@@ -27,6 +29,7 @@ function offer() {
   const bytes = stored();
   watch.hidden = download.hidden = !bytes;
   if (bytes) download.href = URL.createObjectURL(new Blob([bytes], { type: 'application/octet-stream' }));
+  fit();  // the buttons' size has changed, and so may their place
 }
 
 function play(bytes) {

@@ -16,12 +16,16 @@ static void save_recording(const std::vector<unsigned char> &bytes) {
   if (err) fprintf(stderr, "gobbler: cannot save the game's recording to \"%s\": %s\n", RECORDING_FILE, strerror(err));
 }
 
+int game_in_play = 0;
+
 bool title_and_game() {
   if (run_title() == TITLE_QUIT) return false;
   platform.clear_keybuf();
   game.score = 0;
   load_high_score(&game.hi_score);
+  game_in_play = 1;
   play_game();
+  game_in_play = 0;
   if (game.score > game.hi_score) {
     std::vector<unsigned char> bytes = encode_recording(recorded_game());
     game.hi_score = game.score;

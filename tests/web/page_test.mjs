@@ -297,11 +297,11 @@ if (!firefox) {
     await tab.waitForTimeout(500);
     await tab.keyboard.press('Space', { delay: 100 });
     await tab.waitForTimeout(3500);  // the pause before play
-    await tab.keyboard.down('ArrowRight');
+    // With no key held the player runs left, eating, through the tunnel and on:
+    // the longer the game runs the more it scores. Paused, its score is its last.
     await tab.waitForTimeout(ms);
-    await tab.keyboard.up('ArrowRight');
-    // Paused, its score is its last.
     await tab.keyboard.press('KeyP', { delay: 100 });
+    await tab.waitForFunction(() => Module._web_game_paused(), null, { timeout: 5000 });
     return tab.evaluate(() => Module._web_game_score());
   };
   const end = async (tab) => {
@@ -309,7 +309,7 @@ if (!firefox) {
     await tab.keyboard.press('Escape', { delay: 100 });
     await tab.waitForFunction(() => Module._web_game_score() < 0, null, { timeout: 5000 });
   };
-  const worse = await play(b, 150), better = await play(a, 1200);
+  const worse = await play(b, 300), better = await play(a, 3000);
   await end(a);
   await end(b);
   const record = await b.evaluate(() => [localStorage.getItem('gobbler.hi'), Array.from(Module.FS.readFile('/gobbler.hi'))]);

@@ -59,7 +59,7 @@ TEST(MazeCache, FollowsNewOrChangedWallPicturesAndWalls) {
   reset_maze();
   blink_counter = 40;  // pills shown
   ASSERT_TRUE(cache_agrees());
-  background = 0x1234;  // only wall pixels are drawn: what lies under the rest stays
+  background = 0x1234;  // what lay under a frame never shows through
   EXPECT_TRUE(cache_agrees());
   background = 0;
   const AssetSet saved = assets;

@@ -40,10 +40,8 @@ void show_game_over() {
 }
 
 // The picture of the game as it stands, which the next frame's rules read.
-static void compose() {
-  rectfill(back_buffer, 0, 0, 640, 480, makecol(0, 0, 0));
-  draw_frame();
-}
+// The maze is drawn over the whole picture, black where nothing is.
+static void compose() { draw_frame(); }
 
 // Composes the game as it stands and shows it.
 static void show_game() {

@@ -1,5 +1,7 @@
 #include "render/maze_cache.h"
 
+#include <cstring>
+
 #include "game/game_state.h"
 #include "render/assets.h"
 #include "render/draw_frame.h"
@@ -103,6 +105,51 @@ void build_cache(int depth) {
   destroy_bitmap(walls);
 }
 
+// The background of a frame: black, the walls, then the dots and pills. It
+// changes only when a pick-up is eaten, a pill blinks or the walls change,
+// so it is kept whole and copied in one go the other frames.
+struct StillLayer {
+  BITMAP *picture = nullptr;
+  int walls_build = -1;  // which wall sprite it holds
+  Maze maze = {};
+  int pills = -1;
+  bool resets_blink = false;  // the first pill drawn put the counter back to 0
+};
+
+StillLayer still;
+
+// What the pills look like at this blink count: hidden, all shown, or (the
+// frame the count resets) only the first one.
+enum { PILLS_HIDDEN, PILLS_SHOWN, PILLS_FIRST_ONLY };
+
+int pill_phase() {
+  if (blink_counter <= PILL_SHOW_AFTER) return PILLS_HIDDEN;
+  return blink_counter > PILL_CYCLE_END ? PILLS_FIRST_ONLY : PILLS_SHOWN;
+}
+
+bool still_fits(BITMAP *b) {
+  return still.picture && still.walls_build == maze_cache_builds && still.picture->w == b->w && still.picture->h == b->h &&
+         still.pills == pill_phase() && memcmp(still.maze, game.maze, sizeof still.maze) == 0;
+}
+
+void build_still(BITMAP *b) {
+  if (still.picture && (still.picture->w != b->w || still.picture->h != b->h ||
+                        bitmap_color_depth(still.picture) != bitmap_color_depth(b))) {
+    destroy_bitmap(still.picture);
+    still.picture = nullptr;
+  }
+  if (!still.picture) still.picture = create_bitmap_ex(bitmap_color_depth(b), b->w, b->h);
+  still.walls_build = maze_cache_builds;
+  still.pills = pill_phase();
+  memcpy(still.maze, game.maze, sizeof still.maze);
+  clear_to_color(still.picture, makecol_depth(bitmap_color_depth(b), 0, 0, 0));
+  draw_rle_sprite(still.picture, cache.picture, 0, 0);
+  const int blink_before = blink_counter;
+  for (int r = 0; r < MAZE_ROWS; ++r)
+    for (int c = 0; c < MAZE_COLS; ++c) draw_pickup_tile(still.picture, game.maze[r][c], c * CELL, r * CELL);
+  still.resets_blink = blink_counter != blink_before;
+}
+
 }  // namespace
 
 void forget_maze_cache() {
@@ -112,12 +159,16 @@ void forget_maze_cache() {
 
 void draw_maze(BITMAP *b) {
   if (!maze_cache_enabled) {
+    clear_to_color(b, makecol_depth(bitmap_color_depth(b), 0, 0, 0));
     draw_maze_uncached(b);
     return;
   }
   int depth = bitmap_color_depth(b);
   if (!cache_fits(depth)) build_cache(depth);
-  draw_rle_sprite(b, cache.picture, 0, 0);
-  for (int r = 0; r < MAZE_ROWS; ++r)
-    for (int c = 0; c < MAZE_COLS; ++c) draw_pickup_tile(b, game.maze[r][c], c * CELL, r * CELL);
+  if (still_fits(b)) {
+    if (still.resets_blink) blink_counter = 0;
+  } else {
+    build_still(b);
+  }
+  blit(still.picture, b, 0, 0, 0, 0, b->w, b->h);
 }

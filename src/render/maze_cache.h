@@ -8,6 +8,9 @@
 // its own 16x16 cell (pictures of another size are refused at loading), so
 // no wall drawn later in cell order could have covered a dot or pill drawn
 // before it.
+//
+// The whole background (black, walls, dots and pills) is kept too, and is
+// copied whole while no pick-up, pill blink or wall has changed since.
 #pragma once
 
 #include <allegro.h>
@@ -18,10 +21,11 @@ bool is_wall_tile(int code);
 // The whole maze, cell by cell in row order, as the picture is defined.
 void draw_maze_uncached(BITMAP *target);
 
-// The same picture with the walls drawn from the wall sprite.
+// The whole target: black, then the maze, from the kept background.
 void draw_maze(BITMAP *target);
 
-// draw_maze draws every cell as it comes while this is false.
+// draw_maze clears the target and draws every cell as it comes while this
+// is false.
 extern bool maze_cache_enabled;
 
 // Drops the wall sprite; the next draw_maze draws it anew. Needed only when

@@ -18,21 +18,26 @@ target_link_options(gobbler PRIVATE ${WEB_ASYNC_FLAGS} -sENVIRONMENT=web
   --preload-file ${PROJECT_SOURCE_DIR}/data@/)
 set_target_properties(gobbler PROPERTIES LINK_DEPENDS "${PROJECT_SOURCE_DIR}/data;${PROJECT_SOURCE_DIR}/cmake/asyncify_add.txt")
 
-# The static folder: the page (its modules are loaded as they are) and what
-# emcc made; then the offline worker, named for a hash of all of them.
+# The static folder: the page (its modules joined into one page.js, a
+# single download) and what emcc made; then the offline worker, named for a
+# hash of all of them.
 set(SITE_DIR ${PROJECT_BINARY_DIR}/site)
-file(GLOB WEB_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*.html ${PROJECT_SOURCE_DIR}/web/*.js
-     ${PROJECT_SOURCE_DIR}/web/*.png ${PROJECT_SOURCE_DIR}/web/*.webmanifest)
-list(REMOVE_ITEM WEB_PAGE_FILES ${PROJECT_SOURCE_DIR}/web/offline_worker.js)
+find_program(NODE_EXECUTABLE node REQUIRED)
+file(GLOB WEB_PAGE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*.html ${PROJECT_SOURCE_DIR}/web/*.png
+     ${PROJECT_SOURCE_DIR}/web/*.webmanifest)
+file(GLOB WEB_MODULES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/web/*.js)
+list(REMOVE_ITEM WEB_MODULES ${PROJECT_SOURCE_DIR}/web/offline_worker.js)
 add_custom_target(site ALL
   COMMAND ${CMAKE_COMMAND} -E rm -rf ${SITE_DIR}
   COMMAND ${CMAKE_COMMAND} -E make_directory ${SITE_DIR}
   COMMAND ${CMAKE_COMMAND} -E copy ${WEB_PAGE_FILES}
           $<TARGET_FILE_DIR:gobbler>/gobbler.js $<TARGET_FILE_DIR:gobbler>/gobbler.wasm
           $<TARGET_FILE_DIR:gobbler>/gobbler.data ${SITE_DIR}
+  COMMAND ${NODE_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tools/join_modules.mjs ${PROJECT_SOURCE_DIR}/web/page.js ${SITE_DIR}/page.js
   COMMAND ${CMAKE_COMMAND} -DSITE=${SITE_DIR} -DTEMPLATE=${PROJECT_SOURCE_DIR}/web/offline_worker.js
           -P ${PROJECT_SOURCE_DIR}/cmake/offline_worker.cmake
-  DEPENDS gobbler ${WEB_PAGE_FILES} ${PROJECT_SOURCE_DIR}/web/offline_worker.js ${PROJECT_SOURCE_DIR}/cmake/offline_worker.cmake
+  DEPENDS gobbler ${WEB_PAGE_FILES} ${WEB_MODULES} ${PROJECT_SOURCE_DIR}/tools/join_modules.mjs
+          ${PROJECT_SOURCE_DIR}/web/offline_worker.js ${PROJECT_SOURCE_DIR}/cmake/offline_worker.cmake
   COMMENT "The page in ${SITE_DIR}")
 
 # --- tests under node (ctest -L web) ---

@@ -64,7 +64,15 @@ Object.assign(Module, {
   preRun: [restoreHighScore],
   webPaint: (pixels, width, first, end) => {
     paint(pixels, width, first, end);
-    if (!frames.painted) frames.first = performance.now();
+    if (!frames.painted) {
+      frames.first = performance.now();
+      // The offline copy is made once the first picture is up, so that its
+      // downloads and their storing do not slow the first visit.
+      setTimeout(() => {
+        keepOffline();
+        offerTakeOver();
+      });
+    }
     frames.painted++;
     if (frames.onPaint) frames.onPaint();
   },
@@ -82,10 +90,6 @@ Object.assign(Module, {
   print: (text) => console.log(text),
   printErr: (text) => console.warn(text),
   onRuntimeInitialized: () => {
-    // The offline copy is made once this page has its own files, so that
-    // its downloads do not slow the first visit.
-    keepOffline();
-    offerTakeOver();
     // main("gobbler"), or main("gobbler", "--replay", FILE) to play a recording, run through its
     // waits; the promise settles when it returns.
     const args = mainArguments();
@@ -109,9 +113,8 @@ startControls();
 keepStorage();
 if (typeof WebAssembly !== 'object' || typeof WebAssembly.instantiate !== 'function') {
   say('This browser cannot run WebAssembly, which Gobbler needs. A current browser plays it.', false);
+  // gobbler.js, which runs next, gives up at once: this says why.
+  Module.onAbort = () => {};
 } else {
-  const game = document.createElement('script');
-  game.src = 'gobbler.js';
-  document.body.append(game);
   canvas.focus();
 }

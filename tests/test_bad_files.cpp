@@ -38,6 +38,7 @@ Bytes join(std::initializer_list<Bytes> parts) {
   return all;
 }
 Bytes slice(const Bytes &b, size_t from, size_t to) { return Bytes(b.begin() + from, b.begin() + to); }
+Bytes at_24_bits(const Bytes &b);
 
 // BMP: file header, then the 40-byte info header. WAV: "RIFF" header, a
 // 16-byte "fmt " chunk, then "data".
@@ -124,7 +125,7 @@ TEST_F(BadFiles, EmptyCutShortFlippedAndDirectoryFilesAreRefused) {
 
 TEST_F(BadFiles, LyingHeadersAreRefusedAndHonestFormsLoad) {
   for (const char *name : {"gobu2.bmp", "intro.bmp", "mazer.bmp"}) {
-    const Bytes good = read_file(name);
+    const Bytes good = at_24_bits(read_file(name));
     const uint32_t size = uint32_t(good.size());
     try_lies(name, good,
              {{BMP_WIDTH, 4, "out of range", {0, uint32_t(-640), 4097, 0x80000000u}},
@@ -198,6 +199,19 @@ Bytes bmp_of(int w, int h, int bits, uint32_t compression, const Bytes &before, 
   head = with(with(with(head, 26, 1, 2), BMP_BITS, uint32_t(bits), 2), BMP_COMPRESSION, compression);
   return join({head, before, pixels});
 }
+// The game's picture `b` (24 bits, or 8 with a table whose rows need no
+// padding, as the title is stored) at 24 bits.
+Bytes at_24_bits(const Bytes &b) {
+  if (b[BMP_BITS] == 24) return b;
+  const int w = int(b[BMP_WIDTH] | b[BMP_WIDTH + 1] << 8), h = int(b[BMP_HEIGHT] | b[BMP_HEIGHT + 1] << 8);
+  const size_t pixels = b[BMP_OFFSET] | b[BMP_OFFSET + 1] << 8 | b[BMP_OFFSET + 2] << 16;
+  Bytes rows;
+  for (int i = 0; i < w * h; ++i) {
+    const unsigned char *c = &b[54 + 4 * size_t(b[pixels + size_t(i)])];
+    rows.insert(rows.end(), {c[0], c[1], c[2]});
+  }
+  return bmp_of(w, h, 24, 0, {}, rows);
+}
 // Run-length rows, bottom first, `row_width` pixels each (wider than the
 // picture: its last pixel repeated): changing colours as literals, the rest
 // as runs, an end mark after each row and after the picture.
@@ -248,11 +262,11 @@ bool same_pixels(const BITMAP *a, const BITMAP *b) {
 }
 
 // An 8-bit run-length title (what a popular converter writes for a palette
-// picture by default), a 4-bit run-length ghost, and ghosts in 5-6-5 and
+// picture by default) and a 24-bit one, a 4-bit run-length ghost, and ghosts in 5-6-5 and
 // 8-8-8 bit fields load pixel for pixel; bit fields the library cannot read,
 // and run-length rows wider than the picture, are refused.
 TEST_F(BadFiles, RunLengthAndBitFieldPicturesLoadPixelForPixel) {
-  const Bytes title = read_file("intro.bmp"), ghost = read_file("tobin_l.bmp");
+  const Bytes title = at_24_bits(read_file("intro.bmp")), ghost = read_file("tobin_l.bmp");
   const Indexed t = indexed(title), g = indexed(ghost);
   ASSERT_TRUE(t.table.size() <= 256 * 4 && g.table.size() <= 16 * 4);
   static bool title_same, ghost_same;
@@ -261,7 +275,7 @@ TEST_F(BadFiles, RunLengthAndBitFieldPicturesLoadPixelForPixel) {
     ghost_same = same_pixels(assets.ghost[2][DIR_LEFT], good_set.ghost[2][DIR_LEFT]);
   };
   for (const auto &[name, form] : std::vector<std::pair<const char *, Bytes>>{
-           {"intro.bmp", bmp_of(640, 480, 8, 1, t.table, runs_of(t, 8, 640))},
+           {"intro.bmp", bmp_of(640, 480, 8, 1, t.table, runs_of(t, 8, 640))}, {"intro.bmp", title},
            {"tobin_l.bmp", bmp_of(32, 32, 4, 2, g.table, runs_of(g, 4, 32))},
            {"tobin_l.bmp", bit_fields_of(ghost, 16, 0xf800, 0x07e0, 0x001f)},
            {"tobin_l.bmp", bit_fields_of(ghost, 32, 0xff0000, 0x00ff00, 0x0000ff)}}) {

@@ -103,4 +103,33 @@ TEST(LoaderAgreement, SoundsAreAcceptedExactlyWhenTheLibraryReadsThemRight) {
   EXPECT_GE(bad, 16);
 }
 
+// The game's own pictures, whatever bits per pixel they are stored in (the
+// title has a colour table, whose entries the library keeps at 6 bits), load
+// to exactly the 16-bit colours their 24-bit values give.
+TEST(LoaderAgreement, TheGamesPicturesLoadToTheExactColoursOfTheirValues) {
+  headless_setup();
+  int files = 0, indexed = 0;
+  for (const auto &entry : fs::directory_iterator(GOBBLER_DATA_DIR)) {
+    if (entry.path().extension() != ".bmp") continue;
+    const Bytes file = read_bytes(entry.path());
+    RefPicture ref;
+    std::string why;
+    ASSERT_TRUE(reference_bmp(file, &ref, &why)) << entry.path() << ": " << why;
+    PALETTE scratch = {};
+    BITMAP *loaded = load_bitmap(entry.path().c_str(), scratch);
+    ASSERT_TRUE(loaded) << entry.path();
+    int wrong = 0;
+    for (int y = 0; y < ref.h; ++y)
+      for (int x = 0; x < ref.w; ++x) {
+        const uint32_t c = ref.rgb[size_t(y * ref.w + x)];
+        wrong += getpixel(loaded, x, y) != int((c >> 19) << 11 | (c >> 10 & 63) << 5 | (c >> 3 & 31));
+      }
+    EXPECT_EQ(wrong, 0) << entry.path();
+    destroy_bitmap(loaded);
+    ++files, indexed += file[28] == 8;
+  }
+  EXPECT_GE(files, 30);
+  EXPECT_GE(indexed, 1);  // the title
+}
+
 }  // namespace

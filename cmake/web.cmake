@@ -16,7 +16,9 @@ target_link_options(gobbler PRIVATE ${WEB_ASYNC_FLAGS} -sENVIRONMENT=web
   # The page calls main itself, to learn when it returns after its waits.
   -sINVOKE_RUN=0
   --preload-file ${PROJECT_SOURCE_DIR}/data@/)
-set_target_properties(gobbler PROPERTIES LINK_DEPENDS "${PROJECT_SOURCE_DIR}/data;${PROJECT_SOURCE_DIR}/cmake/asyncify_add.txt")
+# Packed into gobbler.data at link time: a changed picture or sound links again.
+file(GLOB GOBBLER_DATA_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/*.bmp ${PROJECT_SOURCE_DIR}/data/*.wav)
+set_target_properties(gobbler PROPERTIES LINK_DEPENDS "${GOBBLER_DATA_FILES};${PROJECT_SOURCE_DIR}/cmake/asyncify_add.txt")
 
 # The static folder: the page (its modules joined into one page.js, a
 # single download) and what emcc made; then the offline worker, named for a

@@ -99,6 +99,11 @@ add_test(NAME web_recordings_verify_across_builds
                  ${PROJECT_SOURCE_DIR}/tests/recordings ${PROJECT_SOURCE_DIR}/data)
 set_tests_properties(web_recordings_verify_across_builds PROPERTIES LABELS web TIMEOUT 300)
 
+# The joiner that makes the site's page.js of the page's modules.
+add_test(NAME web_join_modules COMMAND node ${PROJECT_SOURCE_DIR}/tests/web/join_modules_test.mjs
+                                       ${PROJECT_SOURCE_DIR}/tools/join_modules.mjs)
+set_tests_properties(web_join_modules PROPERTIES LABELS web TIMEOUT 60)
+
 # The page in headless Chromium (playwright-core from tests/web, `npm ci`).
 add_test(NAME web_page_in_chromium
          COMMAND node ${PROJECT_SOURCE_DIR}/tests/web/page_test.mjs ${SITE_DIR} ${GOBBLER_NATIVE_BUILD}/tests/replay_hashes

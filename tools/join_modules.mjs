@@ -11,7 +11,7 @@ import path from 'node:path';
 
 const [entry, out] = process.argv.slice(2);
 const dir = path.dirname(entry);
-const IMPORT = /^import \{([\w$, ]+)\} from '\.\/([\w-]+\.js)';$/;
+const IMPORT = /^import \{( *[\w$]+(?: *, *[\w$]+)* *)\} from '\.\/([\w-]+\.js)';$/;
 const EXPORT = /^export (?:const|function|async function|class) ([\w$]+)/;
 const done = new Map();  // file -> the name its exports are kept under
 const parts = [];

@@ -102,6 +102,21 @@ check(await waitFor(async () => !(await page.isVisible('#hint')), 1000), 'the li
 check(await waitFor(() => page.evaluate(() => window.gobblerSoundLevel() > 0.01), 2500), 'sound reaches WebAudio');
 
 // --- the canvas on screen: every picture pixel a 2x2 block, no smoothing ---
+// Runs look(g, img, arg) in the tab, g a 2D context holding the screenshot
+// `png` (base64) drawn at its own size, and resolves to what it returns.
+function inShot(tab, png, look, arg) {
+  return tab.evaluate(async ([png, look, arg]) => {
+    const img = new Image();
+    img.src = 'data:image/png;base64,' + png;
+    await img.decode();
+    const c = document.createElement('canvas');
+    c.width = img.width, c.height = img.height;
+    const g = c.getContext('2d');
+    g.drawImage(img, 0, 0);
+    return (0, eval)(`(${look})`)(g, img, arg);
+  }, [png, look.toString(), arg]);
+}
+
 const box = await page.evaluate(() => {
   const r = document.getElementById('game').getBoundingClientRect();
   return { x: r.x, y: r.y, width: r.width, height: r.height };
@@ -112,25 +127,18 @@ check(box.width === 1280 && box.height === 960, `the largest whole scale that fi
 await page.evaluate(() => { document.getElementById('recording').style.visibility = 'hidden'; });
 const shot = (await page.screenshot({ clip: box })).toString('base64');
 await page.evaluate(() => { document.getElementById('recording').style.visibility = ''; });
-const blockMismatch = await page.evaluate(async (png) => {
-  const img = new Image();
-  img.src = 'data:image/png;base64,' + png;
-  await img.decode();
-  const c = document.createElement('canvas');
-  c.width = img.width, c.height = img.height;
-  const g = c.getContext('2d');
-  g.drawImage(img, 0, 0);
-  const shown = g.getImageData(0, 0, c.width, c.height).data;
+const blockMismatch = await inShot(page, shot, (g, img) => {
+  const shown = g.getImageData(0, 0, img.width, img.height).data;
   const game = document.getElementById('game').getContext('2d').getImageData(0, 0, 640, 480).data;
   let bad = 0;
   // The outermost ring may be blended by the screenshot's clipping.
-  for (let y = 1; y < c.height - 1; y++)
-    for (let x = 1; x < c.width - 1; x++) {
-      const s = (y * c.width + x) * 4, p = ((y >> 1) * 640 + (x >> 1)) * 4;
+  for (let y = 1; y < img.height - 1; y++)
+    for (let x = 1; x < img.width - 1; x++) {
+      const s = (y * img.width + x) * 4, p = ((y >> 1) * 640 + (x >> 1)) * 4;
       if (shown[s] !== game[p] || shown[s + 1] !== game[p + 1] || shown[s + 2] !== game[p + 2]) bad++;
     }
   return bad;
-}, shot);
+});
 check(blockMismatch === 0, `the canvas on screen equals the picture block for block (${blockMismatch} pixels differ)`);
 
 // --- F1 asks for the browser's full screen and leaves it ---
@@ -372,14 +380,7 @@ async function sharpness(tab) {
   await aside('hidden');
   const png = (await tab.screenshot()).toString('base64');
   await aside('');
-  return tab.evaluate(async ([png, W, H]) => {
-    const img = new Image();
-    img.src = 'data:image/png;base64,' + png;
-    await img.decode();
-    const c = document.createElement('canvas');
-    c.width = img.width, c.height = img.height;
-    const g = c.getContext('2d');
-    g.drawImage(img, 0, 0);
+  return inShot(tab, png, (g, img, [W, H]) => {
     const ratio = img.width / innerWidth;
     const shownEl = document.getElementById('stage').classList.contains('sharp') ? 'view' : 'game';
     const r = document.getElementById(shownEl).getBoundingClientRect();
@@ -405,7 +406,7 @@ async function sharpness(tab) {
       }
     }
     return { bad, blended: blended / (dw * dh), css: [r.x, r.y, r.width, r.height], device: [dw, dh], mode: shownEl };
-  }, [png, 640, 480]);
+  }, [640, 480]);
 }
 
 let phoneShot = null;
